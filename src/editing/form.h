@@ -41,4 +41,6 @@ class Form {
 
   // The window of a control (for the certificate capture and tests).
   virtual NativeWindow window(ControlId id) = 0;
+  // The main window: owner of dialogs and message boxes.
+  virtual NativeWindow mainWindow() = 0;
 };
