@@ -13,3 +13,15 @@ struct FontSpec {
   int32_t size = 0;       // whole points; negative counts as 0
   std::wstring name;      // empty (missing) or 32 characters or more: "宋体"
 };
+
+// The face a spec stands for: missing names and names too long for a face
+// name (32 characters or more) mean "宋体".
+std::wstring faceNameOf(const FontSpec& spec);
+
+// MulDiv as Win32 computes it: a * b / c rounded to the nearest integer,
+// halves away from zero; -1 when c is 0.
+int mulDivRounded(int a, int b, int c);
+
+// Points to LOGFONT height (negative: character height) at the given dpi, and back.
+int lfHeightForPoints(int points, int dpi);
+int pointsForLfHeight(int lfHeight, int dpi);

@@ -10,7 +10,7 @@
 
 enum class ControlKind { GroupBox, Label, EditBox, Button, ComboBox, TransLabel, PicBox, CommonDlg };
 
-enum class ControlEvent { Clicked, TextChanged, ListItemSelected, LeftButtonDown };
+enum class ControlEvent { Created, Clicked, TextChanged, ListItemSelected, LeftButtonDown };
 
 // A colour in COLORREF layout; kButtonFace stands for the system button-face colour.
 using Colour = uint32_t;
