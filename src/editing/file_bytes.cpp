@@ -20,6 +20,10 @@ DWORD lastErrorOr(DWORD fallback) {
 // sharing: a read-only file or one that another program holds open is
 // refused here, before anything is written, with the system's reason.
 DWORD checkTargetWritable(const std::wstring& target) {
+  // Said outright: where the process may write anything (an administrator,
+  // Wine run as root) the open below would not refuse a read-only file.
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return ERROR_ACCESS_DENIED;
   UniqueFile probe(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (probe) return ERROR_SUCCESS;
   const DWORD error = GetLastError();
