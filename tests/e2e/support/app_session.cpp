@@ -1,0 +1,260 @@
+#include "support/app_session.h"
+
+#include <fstream>
+#include <thread>
+
+namespace e2e {
+
+std::wstring buildFolder() {
+  wchar_t path[MAX_PATH * 2] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
+  std::wstring p(path);
+  p = p.substr(0, p.find_last_of(L'\\'));  // …\tests
+  return p.substr(0, p.find_last_of(L'\\'));
+}
+
+std::wstring builtProgram(const std::wstring& relative) { return buildFolder() + L"\\" + relative; }
+
+bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+  const auto end = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    if (done()) return true;
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(15));
+  }
+}
+
+std::wstring windowText(HWND w) {
+  wchar_t buf[4096] = {};
+  DWORD_PTR got = 0;
+  // WM_GETTEXT with a timeout, so a hung program does not hang the test.
+  if (!SendMessageTimeoutW(w, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, 2000, &got))
+    return {};
+  return std::wstring(buf, got);
+}
+
+std::wstring className(HWND w) {
+  wchar_t buf[256] = {};
+  GetClassNameW(w, buf, 256);
+  return buf;
+}
+
+RECT windowRect(HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  return r;
+}
+
+POINT positionInParent(HWND w) {
+  RECT r = windowRect(w);
+  POINT p{r.left, r.top};
+  ScreenToClient(GetParent(w), &p);
+  return p;
+}
+
+HWND findTopLevel(DWORD pid, const std::wstring& title, const std::wstring& cls) {
+  struct Search {
+    DWORD pid;
+    const std::wstring* title;
+    const std::wstring* cls;
+    HWND found;
+  } search{pid, &title, &cls, nullptr};
+  EnumWindows(
+      [](HWND w, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lp);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner != s->pid || !IsWindowVisible(w)) return TRUE;
+        if (!s->cls->empty() && className(w) != *s->cls) return TRUE;
+        if (!s->title->empty() && windowText(w).find(*s->title) == std::wstring::npos) return TRUE;
+        s->found = w;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+namespace {
+
+void sendKey(WORD vk, bool up, bool extended) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = vk;
+  in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+  in.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+  SendInput(1, &in, sizeof(in));
+  std::this_thread::sleep_for(std::chrono::milliseconds(8));
+}
+
+void sendMouse(POINT screen, DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+  in.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+  in.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
+  SendInput(1, &in, sizeof(in));
+  std::this_thread::sleep_for(std::chrono::milliseconds(15));
+}
+
+}  // namespace
+
+void keyDown(WORD vk, bool extended) { sendKey(vk, false, extended); }
+void keyUp(WORD vk, bool extended) { sendKey(vk, true, extended); }
+
+void pressKey(WORD vk, bool extended) {
+  keyDown(vk, extended);
+  keyUp(vk, extended);
+}
+
+void pressChord(std::initializer_list<WORD> keys) {
+  for (WORD k : keys) keyDown(k);
+  for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) keyUp(*it);
+}
+
+void typeText(const std::wstring& text) {
+  for (wchar_t ch : text) {
+    INPUT in[2]{};
+    for (int i = 0; i < 2; ++i) {
+      in[i].type = INPUT_KEYBOARD;
+      in[i].ki.wScan = ch;
+      in[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
+    }
+    SendInput(2, in, sizeof(INPUT));
+    std::this_thread::sleep_for(std::chrono::milliseconds(8));
+  }
+}
+
+void mouseTo(POINT screen) { sendMouse(screen, 0); }
+
+void clickAt(POINT screen, bool right) {
+  sendMouse(screen, 0);
+  sendMouse(screen, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+  sendMouse(screen, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+}
+
+void doubleClickAt(POINT screen) {
+  sendMouse(screen, 0);
+  for (int i = 0; i < 2; ++i) {
+    sendMouse(screen, MOUSEEVENTF_LEFTDOWN);
+    sendMouse(screen, MOUSEEVENTF_LEFTUP);
+  }
+}
+
+Capture captureScreen(const RECT& area) {
+  Capture c;
+  c.width = area.right - area.left;
+  c.height = area.bottom - area.top;
+  c.pixels.assign(static_cast<size_t>(c.width) * c.height, 0);
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  bi.bmiHeader.biWidth = c.width;
+  bi.bmiHeader.biHeight = -c.height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, dib);
+  BitBlt(mem, 0, 0, c.width, c.height, screen, area.left, area.top, SRCCOPY);
+  GdiFlush();
+  const auto* src = static_cast<const uint32_t*>(bits);
+  for (size_t i = 0; i < c.pixels.size(); ++i) c.pixels[i] = src[i] & 0xFFFFFF;
+  SelectObject(mem, old);
+  DeleteObject(dib);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+void saveBmp(const Capture& c, const std::wstring& path) {
+  const int stride = (c.width * 3 + 3) & ~3;
+  BITMAPFILEHEADER fh{};
+  BITMAPINFOHEADER ih{};
+  ih.biSize = sizeof(ih);
+  ih.biWidth = c.width;
+  ih.biHeight = c.height;
+  ih.biPlanes = 1;
+  ih.biBitCount = 24;
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof(fh) + sizeof(ih);
+  fh.bfSize = fh.bfOffBits + stride * c.height;
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&fh), sizeof(fh));
+  out.write(reinterpret_cast<const char*>(&ih), sizeof(ih));
+  std::vector<uint8_t> row(stride, 0);
+  for (int y = c.height - 1; y >= 0; --y) {
+    for (int x = 0; x < c.width; ++x) {
+      const uint32_t p = c.at(x, y);
+      row[x * 3] = p & 0xFF;
+      row[x * 3 + 1] = (p >> 8) & 0xFF;
+      row[x * 3 + 2] = (p >> 16) & 0xFF;
+    }
+    out.write(reinterpret_cast<const char*>(row.data()), stride);
+  }
+}
+
+AppSession::AppSession(const std::wstring& program, const std::wstring& workingDir) {
+  STARTUPINFOW si{sizeof(si)};
+  std::wstring commandLine = L"\"" + program + L"\"";
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      workingDir.empty() ? nullptr : workingDir.c_str(), &si, &pi_))
+    return;
+  WaitForInputIdle(pi_.hProcess, 10000);
+  waitUntil([&] { return (main_ = findTopLevel(pi_.dwProcessId, kTitle)) != nullptr; });
+  if (main_) {
+    activate();
+    settle();
+  }
+}
+
+AppSession::~AppSession() {
+  if (!pi_.hProcess) return;
+  if (running()) {
+    if (main_ && IsWindow(main_)) PostMessageW(main_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(pi_.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi_.hProcess, 1);
+  }
+  CloseHandle(pi_.hThread);
+  CloseHandle(pi_.hProcess);
+}
+
+HWND AppSession::control(int row) const {
+  if (HWND w = GetDlgItem(main_, row)) return w;
+  return GetDlgItem(GetDlgItem(main_, 15), row);
+}
+
+HWND AppSession::focus() const {
+  GUITHREADINFO info{sizeof(info)};
+  GetGUIThreadInfo(pi_.dwThreadId, &info);
+  return info.hwndFocus;
+}
+
+void AppSession::activate() {
+  SetForegroundWindow(main_);
+  waitUntil([&] { return GetForegroundWindow() == main_; }, std::chrono::seconds(2));
+}
+
+void AppSession::settle(std::chrono::milliseconds extra) {
+  // A sent message is answered only after the program has emptied what came before it.
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+  std::this_thread::sleep_for(extra);
+  SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+}
+
+DWORD AppSession::waitForExit(std::chrono::milliseconds timeout) {
+  if (WaitForSingleObject(pi_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return STILL_ACTIVE;
+  DWORD code = 0;
+  GetExitCodeProcess(pi_.hProcess, &code);
+  return code;
+}
+
+bool AppSession::running() const { return WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
+
+POINT AppSession::screenPoint(HWND w, int x, int y) const {
+  POINT p{x, y};
+  ClientToScreen(w, &p);
+  return p;
+}
+
+}  // namespace e2e
