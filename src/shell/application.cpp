@@ -65,20 +65,23 @@ int startApplication() {
   return 0;
 }
 
+std::unique_ptr<MainWindow> buildWindow(EventDispatcher& events, std::function<void()> onGone) {
+  // Nothing that happens while the window is built reaches a handler.
+  events.hold();
+  auto window = std::make_unique<MainWindow>(events, std::move(onGone));
+  const bool built = window->build();
+  events.release();
+  if (!built) return nullptr;
+  events.setForm(window.get());
+  events.raise(ControlId::None, ControlEvent::Created);
+  window->show();
+  return window;
+}
+
 bool buildMainWindow() {
   Shell& s = shell();
-  s.events.hold();
-  s.window = std::make_unique<MainWindow>(s.events, &onMainWindowGone);
-  const bool built = s.window->build();
-  s.events.release();
-  if (!built) {
-    s.window.reset();
-    return false;
-  }
-  s.events.setForm(s.window.get());
-  s.events.raise(ControlId::None, ControlEvent::Created);
-  s.window->show();
-  return true;
+  s.window = buildWindow(s.events, &onMainWindowGone);
+  return s.window != nullptr;
 }
 
 int runMessageLoop() {

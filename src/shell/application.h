@@ -1,7 +1,12 @@
 // Start-up, the message loop, shutdown and the fatal error report.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
+
+class EventDispatcher;
+class MainWindow;
 
 // The program's start-up: returns 0 once the message loop has ended.
 int startApplication();
@@ -12,6 +17,10 @@ void exitHook();
 
 // Builds the main window with every control, with events held; shows it.
 bool buildMainWindow();
+
+// The steps of buildMainWindow for any set of bindings: events held while
+// building, the created event, then the window shown. Null on failure.
+std::unique_ptr<MainWindow> buildWindow(EventDispatcher& events, std::function<void()> onGone);
 
 // Runs until WM_QUIT; returns its code.
 int runMessageLoop();

@@ -1,0 +1,86 @@
+// The demo that scripts/run plays when there is no display: it drives the
+// real program with real input and writes pictures of what the user sees.
+// Usage: demo_driver.exe <output folder>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "support/app_session.h"
+
+using namespace e2e;
+
+namespace {
+
+std::wstring outDir;
+
+void shot(const AppSession& app, const wchar_t* name) {
+  const Capture c = captureScreen(windowRect(app.main()));
+  saveBmp(c, outDir + L"\\" + name + L".bmp");
+  wprintf(L"[demo] %ls\n", name);
+  fflush(stdout);
+}
+
+void focusRow(AppSession& app, int row) {
+  app.activate();
+  for (int i = 0; i < 9 && app.focus() != app.control(row); ++i) {
+    pressKey(VK_TAB);
+    app.settle(std::chrono::milliseconds(20));
+  }
+}
+
+void replaceText(AppSession& app, int row, const std::wstring& text) {
+  focusRow(app, row);
+  pressChord({VK_CONTROL, 'A'});
+  pressKey(VK_DELETE);
+  typeText(text);
+  app.settle();
+}
+
+// Opens the kind list with Alt+Down, walks to the item and confirms it with Enter.
+void chooseKind(AppSession& app, int index) {
+  focusRow(app, 14);
+  HWND combo = app.control(14);
+  pressChord({VK_MENU, VK_DOWN});
+  waitUntil([&] { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, std::chrono::seconds(2));
+  pressKey(VK_HOME);
+  for (int i = 0; i < index; ++i) pressKey(VK_DOWN);
+  pressKey(VK_RETURN);
+  app.settle(std::chrono::milliseconds(250));
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  outDir = argc > 1 ? argv[1] : L".";
+  AppSession app;
+  if (!app.started()) {
+    fwprintf(stderr, L"[demo] the program did not open its window\n");
+    return 2;
+  }
+  app.settle(std::chrono::milliseconds(400));
+  shot(app, L"window");
+
+  replaceText(app, 9, L"张小明");
+  replaceText(app, 8, L"男");
+  replaceText(app, 7, L"28");
+  replaceText(app, 4, L"2026-12-11");
+  replaceText(app, 2, L"20261211");
+  app.settle(std::chrono::milliseconds(300));
+  shot(app, L"filled");
+
+  const struct {
+    int index;
+    const wchar_t* name;
+  } kinds[] = {{1, L"kind-02"}, {4, L"kind-05"}, {6, L"kind-07"}, {7, L"kind-08"}, {12, L"kind-13"}, {0, L"kind-01"}};
+  for (const auto& k : kinds) {
+    chooseKind(app, k.index);
+    shot(app, k.name);
+  }
+
+  app.activate();
+  pressKey(VK_ESCAPE);
+  const DWORD code = app.waitForExit(std::chrono::seconds(10));
+  wprintf(L"[demo] exit code %lu\n", code);
+  return code == 0 ? 0 : 1;
+}

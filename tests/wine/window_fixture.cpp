@@ -1,0 +1,105 @@
+#include "window_fixture.h"
+
+#include <thread>
+
+namespace wintest {
+
+void pump(MainWindow* window, std::chrono::milliseconds time) {
+  const auto end = std::chrono::steady_clock::now() + time;
+  MSG msg;
+  do {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (window && window->hwnd() && window->preTranslate(msg)) continue;
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+  } while (std::chrono::steady_clock::now() < end);
+}
+
+bool pumpUntil(MainWindow* window, const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+  const auto end = std::chrono::steady_clock::now() + timeout;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    pump(window, std::chrono::milliseconds(10));
+  }
+  return true;
+}
+
+LiveWindow::LiveWindow(std::span<const EventBinding> bindings) : events_(bindings) {
+  window_ = buildWindow(events_, nullptr);
+  if (window_) {
+    SetForegroundWindow(window_->hwnd());
+    pump(std::chrono::milliseconds(100));
+  }
+}
+
+LiveWindow::~LiveWindow() {
+  events_.setForm(nullptr);
+  if (window_ && window_->hwnd()) DestroyWindow(window_->hwnd());
+  window_.reset();
+  wintest::pump(nullptr, std::chrono::milliseconds(20));
+}
+
+void LiveWindow::focus(ControlId id) {
+  SetForegroundWindow(hwnd());
+  SetFocus(control(id));
+  pump(std::chrono::milliseconds(30));
+}
+
+void sendKey(WORD vk, bool up) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = vk;
+  in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &in, sizeof(in));
+}
+
+void pressKey(WORD vk) {
+  sendKey(vk);
+  sendKey(vk, true);
+}
+
+void pressChord(std::initializer_list<WORD> keys) {
+  for (WORD k : keys) sendKey(k);
+  for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) sendKey(*it, true);
+}
+
+void typeText(const std::wstring& text) {
+  for (wchar_t ch : text) {
+    INPUT in[2]{};
+    for (int i = 0; i < 2; ++i) {
+      in[i].type = INPUT_KEYBOARD;
+      in[i].ki.wScan = ch;
+      in[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
+    }
+    SendInput(2, in, sizeof(INPUT));
+  }
+}
+
+void clickScreen(POINT p, bool right) {
+  SetCursorPos(p.x, p.y);
+  INPUT in[2]{};
+  for (int i = 0; i < 2; ++i) {
+    in[i].type = INPUT_MOUSE;
+    in[i].mi.dwFlags = right ? (i ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_RIGHTDOWN)
+                             : (i ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN);
+  }
+  SendInput(2, in, sizeof(INPUT));
+}
+
+POINT screenCentre(HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+COLORREF pixelOf(HWND w, int x, int y) {
+  HDC dc = GetDC(w);
+  const COLORREF c = GetPixel(dc, x, y);
+  ReleaseDC(w, dc);
+  return c;
+}
+
+}  // namespace wintest
