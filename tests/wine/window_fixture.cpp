@@ -47,6 +47,12 @@ void LiveWindow::focus(ControlId id) {
   pump(std::chrono::milliseconds(30));
 }
 
+std::wstring LiveWindow::captionOf(HWND w) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(w)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(w, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 void sendKey(WORD vk, bool up) {
   INPUT in{};
   in.type = INPUT_KEYBOARD;

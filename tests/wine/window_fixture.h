@@ -38,6 +38,8 @@ class LiveWindow {
   }
   // Foreground and focus on a control, so that real keystrokes reach it.
   void focus(ControlId id);
+  // A window's text: a label's caption.
+  static std::wstring captionOf(HWND w);
 
  private:
   EventDispatcher events_;
