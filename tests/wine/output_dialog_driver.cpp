@@ -1,6 +1,7 @@
 #include "wine/output_dialog_driver.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 
 #include <chrono>
 
@@ -24,6 +25,20 @@ BOOL CALLBACK considerWindow(HWND window, LPARAM context) {
 
 BOOL CALLBACK collectListView(HWND window, LPARAM context) {
   if (className(window) != WC_LISTVIEWW) return TRUE;
+  *reinterpret_cast<HWND*>(context) = window;
+  return FALSE;
+}
+
+BOOL CALLBACK collectLongestStatic(HWND window, LPARAM context) {
+  auto* longest = reinterpret_cast<std::wstring*>(context);
+  if (className(window) != L"Static") return TRUE;
+  std::wstring text = windowText(window);
+  if (text.size() > longest->size()) *longest = std::move(text);
+  return TRUE;
+}
+
+BOOL CALLBACK findEdit(HWND window, LPARAM context) {
+  if (className(window) != L"Edit") return TRUE;
   *reinterpret_cast<HWND*>(context) = window;
   return FALSE;
 }
@@ -80,7 +95,25 @@ std::wstring className(HWND window) {
 HWND fileNameEdit(HWND dialog) {
   if (HWND edit = GetDlgItem(dialog, kFileNameEdit); edit && IsWindowVisible(edit)) return edit;
   HWND combo = GetDlgItem(dialog, kFileNameCombo);
-  return combo ? FindWindowExW(combo, nullptr, L"Edit", nullptr) : nullptr;
+  return combo ? editInside(combo) : nullptr;
+}
+
+std::wstring proposedPath(HWND dialog) {
+  wchar_t path[MAX_PATH] = {};
+  const auto length = SendMessageW(dialog, CDM_GETFILEPATH, MAX_PATH, reinterpret_cast<LPARAM>(path));
+  return length > 0 ? std::wstring(path) : std::wstring();
+}
+
+HWND editInside(HWND control) {
+  HWND edit = nullptr;
+  EnumChildWindows(control, findEdit, reinterpret_cast<LPARAM>(&edit));
+  return edit;
+}
+
+std::wstring messageText(HWND box) {
+  std::wstring longest;
+  EnumChildWindows(box, collectLongestStatic, reinterpret_cast<LPARAM>(&longest));
+  return longest;
 }
 
 std::vector<std::wstring> comboItems(HWND combo) {

@@ -14,12 +14,11 @@ namespace dialog_driver {
 
 // Control IDs of the common dialog templates (dlgs.h).
 inline constexpr int kFileNameEdit = 0x480;   // edt1
-inline constexpr int kFileNameCombo = 0x47c;  // cmb13, where a dialog uses one
+inline constexpr int kFileNameCombo = 0x47c;  // cmb13: a ComboBoxEx in the explorer-style dialog
 inline constexpr int kFileTypeCombo = 0x470;  // cmb1
 inline constexpr int kFontFaceCombo = 0x470;  // cmb1
 inline constexpr int kFontStyleCombo = 0x471; // cmb2
 inline constexpr int kFontSizeCombo = 0x472;  // cmb3
-inline constexpr int kMessageText = 0xFFFF;   // the text of a message box
 
 // A visible dialog window (#32770) of the given thread, other than `except`;
 // waits up to `timeoutMs`. Null when none appeared.
@@ -31,6 +30,12 @@ std::wstring windowText(HWND window);
 std::wstring className(HWND window);
 // The edit box that holds the file name in a file dialog.
 HWND fileNameEdit(HWND dialog);
+// The full path a file dialog would return now: its folder and the name typed.
+std::wstring proposedPath(HWND dialog);
+// The edit box of a combo box (at any depth inside `control`).
+HWND editInside(HWND control);
+// The text of a message box: its longest static text.
+std::wstring messageText(HWND box);
 std::vector<std::wstring> comboItems(HWND combo);
 std::wstring comboSelection(HWND combo);
 // The item texts of the file list (the list view of the shell view).
