@@ -16,7 +16,7 @@ std::span<const ControlId> fontTargets() { return kTargets; }
 // in the dialog stay in the dialog.
 void onFontButtonClicked(Form& form) {
   CommonDialog& dialog = form.commonDialog();
-  dialog.setKind(2);
+  dialog.setKind(DialogKind::Font);
   if (!dialog.runDialog()) return;
   FontSpec spec;
   spec.name = dialog.fontName();

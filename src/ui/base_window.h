@@ -36,9 +36,11 @@ class BaseWindow {
 
   // Registers the class once per process; returns its atom name.
   static const wchar_t* registerClass(const wchar_t* className, UINT style, HBRUSH background) {
-    WNDCLASSEXW wc{sizeof(wc)};
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
     if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &wc)) return className;
-    wc = WNDCLASSEXW{sizeof(wc)};
+    wc = WNDCLASSEXW{};
+    wc.cbSize = sizeof(wc);
     wc.style = style;
     wc.lpfnWndProc = &BaseWindow::windowProc;
     wc.hInstance = GetModuleHandleW(nullptr);

@@ -21,9 +21,11 @@ COLORREF resolveColour(Colour colour) {
 }
 
 HWND CustomControl::createCustom(HWND parent, const wchar_t* className, DWORD style, DWORD exStyle) {
-  WNDCLASSEXW wc{sizeof(wc)};
+  WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
   if (!GetClassInfoExW(GetModuleHandleW(nullptr), className, &wc)) {
-    wc = WNDCLASSEXW{sizeof(wc)};
+    wc = WNDCLASSEXW{};
+    wc.cbSize = sizeof(wc);
     wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = &CustomControl::windowProc;
     wc.hInstance = GetModuleHandleW(nullptr);

@@ -104,7 +104,8 @@ int ComboBox::listItemHeight() const { return static_cast<int>(SendMessageW(hwnd
 
 bool ComboBox::ownsWindow(HWND w) const {
   if (w == hwnd_) return true;
-  COMBOBOXINFO info{sizeof(info)};
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
   return GetComboBoxInfo(hwnd_, &info) && (w == info.hwndList || w == info.hwndItem);
 }
 

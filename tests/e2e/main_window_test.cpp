@@ -241,7 +241,8 @@ INSTANTIATE_TEST_SUITE_P(Ways, CloseTest, testing::ValuesIn(kCloseCases),
                          [](const testing::TestParamInfo<CloseCase>& info) { return std::string(info.param.name); });
 
 TEST(MainWindowStart, AWindowThatCannotBeBuiltShowsTheErrorBoxAndExitsWithMinusOne) {
-  STARTUPINFOW si{sizeof(si)};
+  STARTUPINFOW si{};
+  si.cb = sizeof(si);
   PROCESS_INFORMATION pi{};
   std::wstring program = builtProgram(L"src\\jokecert_failing_start.exe");
   std::wstring commandLine = L"\"" + program + L"\"";

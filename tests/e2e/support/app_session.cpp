@@ -195,7 +195,8 @@ void saveBmp(const Capture& c, const std::wstring& path) {
 }
 
 AppSession::AppSession(const std::wstring& program, const std::wstring& workingDir) {
-  STARTUPINFOW si{sizeof(si)};
+  STARTUPINFOW si{};
+  si.cb = sizeof(si);
   std::wstring commandLine = L"\"" + program + L"\"";
   if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       workingDir.empty() ? nullptr : workingDir.c_str(), &si, &pi_))
@@ -224,7 +225,8 @@ HWND AppSession::control(int row) const {
 }
 
 HWND AppSession::focus() const {
-  GUITHREADINFO info{sizeof(info)};
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
   GetGUIThreadInfo(pi_.dwThreadId, &info);
   return info.hwndFocus;
 }
