@@ -1,5 +1,6 @@
 #include "asset_generator/certificate_template.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -115,19 +116,27 @@ void paintSilhouette(cairo_t* cr, const TemplateDesign& d, const Rect& frame) {
   const double headY = y + h * 0.38, headR = w * 0.19;
   setColour(cr, {1, 1, 1}, 0.96);
   if (d.female) {
-    // Long hair framing the face and falling to the shoulders.
-    cairo_move_to(cr, cx, headY - headR * 1.25);
-    cairo_curve_to(cr, cx + headR * 1.7, headY - headR * 1.25, cx + headR * 1.5, headY + headR * 1.2,
-                   cx + headR * 1.75, headY + headR * 2.4);
-    cairo_line_to(cr, cx - headR * 1.75, headY + headR * 2.4);
-    cairo_curve_to(cr, cx - headR * 1.5, headY + headR * 1.2, cx - headR * 1.7, headY - headR * 1.25, cx,
-                   headY - headR * 1.25);
+    // Long hair hanging beside the neck, its tips clear of narrow shoulders.
+    const double R = headR;
+    cairo_move_to(cr, cx, headY - R * 1.22);
+    cairo_curve_to(cr, cx + R * 1.25, headY - R * 1.22, cx + R * 1.55, headY - R * 0.2, cx + R * 1.45, headY + R * 0.8);
+    cairo_curve_to(cr, cx + R * 1.4, headY + R * 1.4, cx + R * 1.6, headY + R * 1.8, cx + R * 1.75, headY + R * 2.0);
+    cairo_curve_to(cr, cx + R * 1.2, headY + R * 2.05, cx + R * 0.75, headY + R * 1.7, cx + R * 0.55, headY + R * 1.05);
+    cairo_line_to(cr, cx - R * 0.55, headY + R * 1.05);
+    cairo_curve_to(cr, cx - R * 0.75, headY + R * 1.7, cx - R * 1.2, headY + R * 2.05, cx - R * 1.75, headY + R * 2.0);
+    cairo_curve_to(cr, cx - R * 1.6, headY + R * 1.8, cx - R * 1.4, headY + R * 1.4, cx - R * 1.45, headY + R * 0.8);
+    cairo_curve_to(cr, cx - R * 1.55, headY - R * 0.2, cx - R * 1.25, headY - R * 1.22, cx, headY - R * 1.22);
     cairo_close_path(cr);
     cairo_fill(cr);
-    // Narrow shoulders.
-    cairo_move_to(cr, cx - w * 0.44, y + h + 2);
-    cairo_curve_to(cr, cx - w * 0.42, headY + headR * 2.0, cx - w * 0.2, headY + headR * 1.7, cx, headY + headR * 1.7);
-    cairo_curve_to(cr, cx + w * 0.2, headY + headR * 1.7, cx + w * 0.42, headY + headR * 2.0, cx + w * 0.44, y + h + 2);
+    // Face, slender neck and sloping shoulders.
+    ellipsePath(cr, cx, headY + R * 0.1, R * 0.82, R * 1.05);
+    cairo_fill(cr);
+    cairo_rectangle(cr, cx - R * 0.32, headY + R * 0.8, R * 0.64, R * 1.3);
+    cairo_fill(cr);
+    cairo_move_to(cr, cx - w * 0.46, y + h + 2);
+    cairo_curve_to(cr, cx - w * 0.46, headY + R * 2.55, cx - w * 0.30, headY + R * 2.1, cx - R * 0.5, headY + R * 2.0);
+    cairo_line_to(cr, cx + R * 0.5, headY + R * 2.0);
+    cairo_curve_to(cr, cx + w * 0.30, headY + R * 2.1, cx + w * 0.46, headY + R * 2.55, cx + w * 0.46, y + h + 2);
     cairo_close_path(cr);
     cairo_fill(cr);
   } else {
@@ -144,10 +153,6 @@ void paintSilhouette(cairo_t* cr, const TemplateDesign& d, const Rect& frame) {
     cairo_close_path(cr);
     cairo_fill(cr);
   }
-  if (d.female) {
-    ellipsePath(cr, cx, headY, headR * 0.92, headR * 1.12);
-    cairo_fill(cr);
-  }
   cairo_restore(cr);
   if (d.photoFrameLine) {
     cairo_rectangle(cr, x + 0.5, y + 0.5, w - 1, h - 1);
@@ -157,11 +162,15 @@ void paintSilhouette(cairo_t* cr, const TemplateDesign& d, const Rect& frame) {
   }
 }
 
-// Text laid so its ink starts at left and ends exactly at right, spacing the characters.
-void drawJustified(cairo_t* cr, std::string_view text, const Font& font, double left, double right, double baseline) {
+// Text laid so its ink starts at left and ends exactly at right: the characters
+// are spaced out, or the size is brought down where they would crowd.
+void drawJustified(cairo_t* cr, std::string_view text, Font font, double left, double right, double baseline) {
   const int gaps = static_cast<int>(g_utf8_strlen(text.data(), static_cast<gssize>(text.size()))) - 1;
+  const double span = right - left;
   const Ink natural = measureText(cr, text, font);
-  const double spacing = gaps > 0 ? (right - left - natural.width) / gaps : 0;
+  if (natural.width > span) font.px *= span / natural.width;
+  const double width = measureText(cr, text, font).width;
+  const double spacing = gaps > 0 ? std::max(0.0, span - width) / gaps : 0;
   drawText(cr, text, font, kInk, right, baseline, Anchor::Right, spacing);
 }
 

@@ -270,6 +270,7 @@ void paintGlobeLaurel(cairo_t* cr, Rgb c, double cx, double cy, double r) {
 }
 
 void paintFairy(cairo_t* cr, Rgb c, double cx, double cy, double r) {
+  cairo_push_group(cr);
   setColour(cr, c);
   cairo_set_line_width(cr, 1.6);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -303,6 +304,21 @@ void paintFairy(cairo_t* cr, Rgb c, double cx, double cy, double r) {
   }
   cairo_stroke(cr);
   cairo_set_line_width(cr, 1.6);
+  // The wings go behind her: clear the shapes of the head and dress out of them.
+  {
+    auto [hx, hy] = P(0, -28);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, hx, hy, 9 * s, 0, 2 * M_PI);
+  }
+  move(-6, -17);
+  curve(-10, 0, -20, 22, -24, 42);
+  cairo_line_to(cr, cx + 24 * s, cy + 42 * s);
+  curve(20, 22, 10, 0, 6, -17);
+  cairo_close_path(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+  cairo_fill(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+  setColour(cr, c);
   // Head with a bun of hair.
   {
     auto [hx, hy] = P(0, -28);
@@ -313,6 +329,22 @@ void paintFairy(cairo_t* cr, Rgb c, double cx, double cy, double r) {
     cairo_arc(cr, bx, by, 4.5 * s, 0, 2 * M_PI);
   }
   cairo_stroke(cr);
+  // A face: closed, smiling eyes and a small mouth; hair falling to one side.
+  cairo_set_line_width(cr, 1.0);
+  for (int side : {-1, 1}) {
+    auto [ex, ey] = P(side * 3.5, -29);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, ex, ey, 1.8 * s, M_PI * 1.1, M_PI * 1.9);
+  }
+  {
+    auto [mx, my] = P(0, -25);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, mx, my, 2.2 * s, M_PI * 0.2, M_PI * 0.8);
+  }
+  move(-8, -33); curve(-14, -26, -13, -18, -16, -12);
+  move(-6, -35); curve(-10, -28, -9, -22, -11, -16);
+  cairo_stroke(cr);
+  cairo_set_line_width(cr, 1.6);
   // Dress: a bell from the shoulders, with a scalloped hem.
   move(-6, -17);
   curve(-10, 0, -20, 22, -24, 40);
@@ -345,6 +377,8 @@ void paintFairy(cairo_t* cr, Rgb c, double cx, double cy, double r) {
     sparkle(cr, x, y, sp[2] * s * 1.4);
   }
   cairo_fill(cr);
+  cairo_pop_group_to_source(cr);
+  cairo_paint(cr);
 }
 
 void paintLips(cairo_t* cr, Rgb c, double cx, double cy, double r) {
