@@ -192,7 +192,7 @@ double paintWording(cairo_t* cr, const TemplateDesign& d, const TemplateBlanks& 
 
 void paintSealRing(cairo_t* cr, const char* text, double cx, double cy, double radius, const Font& font) {
   const int count = static_cast<int>(g_utf8_strlen(text, -1));
-  const double sweep = M_PI * 1.25;
+  const double sweep = M_PI * 1.30;
   const char* p = text;
   for (int i = 0; i < count; ++i) {
     const char* next = g_utf8_next_char(p);
@@ -208,23 +208,20 @@ void paintSealRing(cairo_t* cr, const char* text, double cx, double cy, double r
 }
 
 void paintSeal(cairo_t* cr, const TemplateDesign& d, const TemplateBlanks& b) {
-  const double r = 27;
-  const double cx = 437, cy = b.issueDate.y - r - 4;
+  const double r = 30;
+  const double cx = 436, cy = b.issueDate.y - r - 4;
   // Drawn opaque into a group, then laid on at the seal's strength, like ink soaked into paper.
   cairo_push_group(cr);
   setColour(cr, d.sealColour);
-  cairo_set_line_width(cr, 2.2);
-  cairo_arc(cr, cx, cy, r - 1.1, 0, 2 * M_PI);
+  cairo_set_line_width(cr, 2.4);
+  cairo_arc(cr, cx, cy, r - 1.2, 0, 2 * M_PI);
   cairo_stroke(cr);
-  cairo_set_line_width(cr, 0.6);
-  cairo_arc(cr, cx, cy, r - 3.6, 0, 2 * M_PI);
-  cairo_stroke(cr);
-  starPath(cr, cx, cy, 8.5);
-  const Font ring{kSerif, 7.4, PANGO_WEIGHT_BOLD};
-  paintSealRing(cr, d.sealRing, cx, cy, r - 9, ring);
+  starPath(cr, cx, cy - 1, 9.5);
+  const Font ring{kSans, 8.6, PANGO_WEIGHT_BOLD};
+  paintSealRing(cr, d.sealRing, cx, cy, r - 9.5, ring);
   cairo_fill(cr);
-  const Font under{kSerif, 6, PANGO_WEIGHT_BOLD};
-  drawText(cr, "专用章", under, d.sealColour, cx, cy + 17, Anchor::Centre);
+  const Font under{kSans, 6.5, PANGO_WEIGHT_BOLD};
+  drawText(cr, "专用章", under, d.sealColour, cx, cy + 19, Anchor::Centre, 0.5);
   cairo_pop_group_to_source(cr);
   cairo_paint_with_alpha(cr, d.sealAlpha);
 }
