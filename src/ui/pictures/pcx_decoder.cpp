@@ -94,13 +94,20 @@ std::vector<std::uint32_t> readPalette(const ByteReader& in, bool present) {
   return palette;
 }
 
-bool withinLimit(const PcxHeader& h, DecodeLimits limits) {
-  return static_cast<std::uint64_t>(h.width) <= limits.maxPixels / static_cast<std::uint64_t>(h.height);
+constexpr std::uint64_t kLongestRun = 63;
+
+// Within the pixel limit, and with enough data to fill every line even if
+// it were all longest runs: a tiny file cannot claim a huge picture.
+bool plausible(const PcxHeader& h, std::size_t dataBytes, DecodeLimits limits) {
+  if (static_cast<std::uint64_t>(h.width) > limits.maxPixels / static_cast<std::uint64_t>(h.height)) return false;
+  const std::uint64_t lineBytes = std::uint64_t{h.bytesPerLine} * static_cast<std::uint64_t>(h.planes);
+  return lineBytes * static_cast<std::uint64_t>(h.height) <= dataBytes * kLongestRun;
 }
 
 std::optional<IndexedImage> decodeIndexed(const ByteReader& in, const PcxHeader& h, DecodeLimits limits) {
-  if (!withinLimit(h, limits)) return std::nullopt;
   const bool palette = h.bitsPerPixel == 8 && hasPaletteAtEnd(in);
+  const std::size_t dataEnd = palette ? in.size() - kPaletteSize : in.size();
+  if (!plausible(h, dataEnd - kHeaderSize, limits)) return std::nullopt;
   IndexedImage image;
   image.width = static_cast<int>(h.width);
   image.height = static_cast<int>(h.height);
@@ -110,7 +117,7 @@ std::optional<IndexedImage> decodeIndexed(const ByteReader& in, const PcxHeader&
   image.stride = (rowBytes + 3) & ~std::size_t{3};
   image.pixels.resize(image.stride * static_cast<std::size_t>(image.height));
 
-  RunReader runs(in, palette ? in.size() - kPaletteSize : in.size());
+  RunReader runs(in, dataEnd);
   std::vector<std::uint8_t> line(h.bytesPerLine);
   for (int y = 0; y < image.height; ++y) {
     if (!runs.readLine(line)) return std::nullopt;
@@ -121,6 +128,7 @@ std::optional<IndexedImage> decodeIndexed(const ByteReader& in, const PcxHeader&
 
 // Planes red, green, blue (and an unused fourth) of each line become BGR.
 std::optional<BgrImage> decodePlanes(const ByteReader& in, const PcxHeader& h, DecodeLimits limits) {
+  if (!plausible(h, in.size() - kHeaderSize, limits)) return std::nullopt;
   auto image = allocateBgr(h.width, h.height, limits, true);
   if (!image) return std::nullopt;
   RunReader runs(in, in.size());
