@@ -60,7 +60,7 @@ class KindTemplate : public testing::TestWithParam<size_t> {
  protected:
   const CertificateKind& kind() const { return certificateKinds()[GetParam()]; }
   Image image() const {
-    auto decoded = assets_probe::decodeWithLibjpeg(assets::pictureBytes(kind().templatePicture));
+    auto decoded = assets_probe::decodePicture(assets::pictureBytes(kind().templatePicture));
     EXPECT_TRUE(decoded.has_value());
     return decoded.value_or(Image{});
   }

@@ -102,7 +102,7 @@ TEST_P(BuiltInPicture, IsBaselineJfifWithThreeEightBitComponents) {
 
 TEST_P(BuiltInPicture, DecodesToItsStatedSize) {
   const PictureCase& c = GetParam();
-  const auto image = assets_probe::decodeWithLibjpeg(assets::pictureBytes(c.id));
+  const auto image = assets_probe::decodePicture(assets::pictureBytes(c.id));
   ASSERT_TRUE(image.has_value());
   EXPECT_EQ(image->width, c.width);
   EXPECT_EQ(image->height, c.height);

@@ -2,11 +2,8 @@
 // pixels and working out where each kind's overlay controls land on them.
 #pragma once
 
-#include <jpeglib.h>
-
 #include <algorithm>
 #include <array>
-#include <csetjmp>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -16,6 +13,7 @@
 #include <vector>
 
 #include "editing/certificate_kinds.h"
+#include "ui/pictures/decoded_picture.h"
 #include "ui/window_template.h"
 
 namespace assets_probe {
@@ -35,36 +33,22 @@ struct Image {
   }
 };
 
-// Decodes with libjpeg itself, independently of the program's own decoder.
-inline std::optional<Image> decodeWithLibjpeg(std::span<const uint8_t> bytes) {
-  struct Failure {
-    jpeg_error_mgr manager;
-    std::jmp_buf jump;
-  };
-  jpeg_decompress_struct info{};
-  Failure failure{};
-  info.err = jpeg_std_error(&failure.manager);
-  failure.manager.error_exit = [](j_common_ptr c) { std::longjmp(reinterpret_cast<Failure*>(c->err)->jump, 1); };
-  failure.manager.output_message = [](j_common_ptr) {};
-  Image image;
-  if (setjmp(failure.jump)) {
-    jpeg_destroy_decompress(&info);
-    return std::nullopt;
+// Decodes through the program's own decoder, as the canvas and the photo box do.
+inline std::optional<Image> decodePicture(std::span<const uint8_t> bytes) {
+  auto data = pictures::decodePictureData(bytes);
+  if (!data || data->format != PictureFormat::Jpeg) return std::nullopt;
+  const auto* bgr = std::get_if<pictures::BgrImage>(&data->image);
+  if (!bgr) return std::nullopt;
+  Image image{bgr->width, bgr->height, std::vector<uint8_t>(static_cast<size_t>(bgr->width) * bgr->height * 3)};
+  for (int y = 0; y < bgr->height; ++y) {
+    const uint8_t* in = bgr->row(y);
+    uint8_t* out = &image.rgb[static_cast<size_t>(y) * bgr->width * 3];
+    for (int x = 0; x < bgr->width; ++x) {
+      out[3 * x] = in[3 * x + 2];
+      out[3 * x + 1] = in[3 * x + 1];
+      out[3 * x + 2] = in[3 * x];
+    }
   }
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
-  jpeg_read_header(&info, TRUE);
-  info.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&info);
-  image.width = static_cast<int>(info.output_width);
-  image.height = static_cast<int>(info.output_height);
-  image.rgb.resize(static_cast<size_t>(image.width) * image.height * 3);
-  while (info.output_scanline < info.output_height) {
-    JSAMPLE* row = image.rgb.data() + static_cast<size_t>(info.output_scanline) * image.width * 3;
-    jpeg_read_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_decompress(&info);
-  jpeg_destroy_decompress(&info);
   return image;
 }
 

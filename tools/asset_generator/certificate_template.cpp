@@ -103,10 +103,8 @@ void paintSilhouette(cairo_t* cr, const TemplateDesign& d, const Rect& frame) {
   const double x = frame.x, y = frame.y, w = frame.width, h = frame.height;
   cairo_save(cr);
   cairo_rectangle(cr, x, y, w, h);
-  cairo_pattern_t* ground = cairo_pattern_create_linear(x, y, x, y + h);
-  const Rgb top = lighter(d.photoGround, 0.12), bottom = darker(d.photoGround, 0.08);
-  cairo_pattern_add_color_stop_rgb(ground, 0, top.r, top.g, top.b);
-  cairo_pattern_add_color_stop_rgb(ground, 1, bottom.r, bottom.g, bottom.b);
+  cairo_pattern_t* ground =
+      linearGradient(x, y, lighter(d.photoGround, 0.12), x, y + h, darker(d.photoGround, 0.08));
   cairo_set_source(cr, ground);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(ground);

@@ -88,6 +88,13 @@ uint64_t Random::next() {
 
 double Random::unit() { return static_cast<double>(next() >> 11) / 9007199254740992.0; }
 
+cairo_pattern_t* linearGradient(double x0, double y0, Rgb from, double x1, double y1, Rgb to) {
+  cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1, y1);
+  cairo_pattern_add_color_stop_rgb(p, 0, from.r, from.g, from.b);
+  cairo_pattern_add_color_stop_rgb(p, 1, to.r, to.g, to.b);
+  return p;
+}
+
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius) {
   const double r = std::min(radius, std::min(w, h) / 2);
   cairo_new_sub_path(cr);

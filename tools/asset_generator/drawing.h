@@ -60,6 +60,9 @@ class Random {
   uint64_t state_;
 };
 
+// A linear gradient between two colours; the caller sets it as source and destroys it.
+cairo_pattern_t* linearGradient(double x0, double y0, Rgb from, double x1, double y1, Rgb to);
+
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius);
 // A five-pointed star with one point up (rotation in radians turns it).
 void starPath(cairo_t* cr, double cx, double cy, double outer, double rotation = 0.0);

@@ -92,20 +92,28 @@ void paintSun(cairo_t* cr, Rgb c, double cx, double cy, double r) {
   fillWith(cr, disc);
 }
 
-// One wheat ear: grains in pairs along a curved stalk from (x, y) in direction a.
-void wheatEar(cairo_t* cr, double cx, double cy, double ringR, double from, double to, double grain) {
-  const int grains = 13;
-  for (int i = 0; i < grains; ++i) {
-    const double t = static_cast<double>(i) / (grains - 1);
+// Leaves or grains in pairs along an arc of a circle round (cx, cy), from
+// angle `from` to `to`, getting smaller towards the tip.
+struct LeafRow {
+  int count;
+  double size;    // length of the first leaf
+  double shrink;  // how much smaller the last one is, as a fraction
+  double lean;    // angle between a leaf and the stalk
+  double aspect;  // width over length
+};
+
+void leavesAlongArc(cairo_t* cr, double cx, double cy, double ringR, double from, double to, const LeafRow& row) {
+  for (int i = 0; i < row.count; ++i) {
+    const double t = (i + 0.5) / row.count;
     const double a = from + (to - from) * t;
     const double px = cx + ringR * std::cos(a);
     const double py = cy + ringR * std::sin(a);
     const double tangent = a + (to > from ? M_PI / 2 : -M_PI / 2);
-    const double size = grain * (1.0 - 0.35 * t);
+    const double size = row.size * (1.0 - row.shrink * t);
     for (int side : {-1, 1}) {
-      const double lean = tangent + side * 0.55;
-      ellipsePath(cr, px + side * size * 0.55 * std::cos(a), py + side * size * 0.55 * std::sin(a), size,
-                  size * 0.42, lean);
+      const double lean = tangent + side * row.lean;
+      ellipsePath(cr, px + size * 0.8 * std::cos(lean), py + size * 0.8 * std::sin(lean), size, size * row.aspect,
+                  lean);
     }
   }
 }
@@ -120,21 +128,24 @@ void paintCrest(cairo_t* cr, Rgb gold, double cx, double cy, double r) {
   cairo_stroke(cr);
 
   // Wheat ears up both sides.
-  wheatEar(cr, cx, cy, r * 0.82, M_PI * 0.62, M_PI * 1.32, r * 0.10);
-  wheatEar(cr, cx, cy, r * 0.82, M_PI * 0.38, -M_PI * 0.32, r * 0.10);
+  const LeafRow grains{13, r * 0.10, 0.35, 0.45, 0.42};
+  leavesAlongArc(cr, cx, cy, r * 0.80, M_PI * 0.62, M_PI * 1.32, grains);
+  leavesAlongArc(cr, cx, cy, r * 0.80, M_PI * 0.38, -M_PI * 0.32, grains);
   fillWith(cr, metal(gold, cx - r, cy - r, cx + r, cy + r));
 
   // Five stars: one large, four small in an arc to its right.
-  starPath(cr, cx - r * 0.20, cy - r * 0.36, r * 0.16);
-  const double arc[4][2] = {{0.02, -0.52}, {0.14, -0.40}, {0.15, -0.24}, {0.04, -0.13}};
+  const double bigX = -0.22, bigY = -0.44;
+  starPath(cr, cx + bigX * r, cy + bigY * r, r * 0.15);
+  const double arc[4][2] = {{-0.02, -0.60}, {0.10, -0.52}, {0.13, -0.40}, {0.06, -0.30}};
   for (const auto& p : arc) {
-    starPath(cr, cx + p[0] * r, cy + p[1] * r, r * 0.055, std::atan2(p[1] + 0.36, p[0] + 0.20) - M_PI / 2);
+    // Each small star points at the large one.
+    starPath(cr, cx + p[0] * r, cy + p[1] * r, r * 0.05, std::atan2(p[1] - bigY, p[0] - bigX) - M_PI / 2);
   }
   setColour(cr, gold);
   cairo_fill(cr);
 
   // The gate tower: a hall with a double roof on a broad wall with five gateways.
-  const double wallTop = cy + r * 0.10;
+  const double wallTop = cy + r * 0.15;
   const double wallW = r * 0.92;
   cairo_rectangle(cr, cx - wallW / 2, wallTop, wallW, r * 0.26);
   cairo_rectangle(cr, cx - r * 0.34, wallTop - r * 0.16, r * 0.68, r * 0.16);  // hall
@@ -222,19 +233,7 @@ void laurelBranch(cairo_t* cr, double cx, double cy, double ringR, double from, 
   cairo_arc(cr, cx, cy, ringR, std::min(from, to), std::max(from, to));
   cairo_set_line_width(cr, 1.4);
   cairo_stroke(cr);
-  const int leaves = 9;
-  for (int i = 0; i < leaves; ++i) {
-    const double t = (i + 0.5) / leaves;
-    const double a = from + (to - from) * t;
-    const double px = cx + ringR * std::cos(a);
-    const double py = cy + ringR * std::sin(a);
-    const double tangent = a + (to > from ? M_PI / 2 : -M_PI / 2);
-    const double size = leaf * (1.0 - 0.3 * t);
-    for (int side : {-1, 1}) {
-      const double lean = tangent + side * 0.75;
-      ellipsePath(cr, px + size * 0.8 * std::cos(lean), py + size * 0.8 * std::sin(lean), size, size * 0.36, lean);
-    }
-  }
+  leavesAlongArc(cr, cx, cy, ringR, from, to, {9, leaf, 0.3, 0.75, 0.36});
 }
 
 void paintGlobeLaurel(cairo_t* cr, Rgb c, double cx, double cy, double r) {
@@ -401,10 +400,7 @@ void paintLips(cairo_t* cr, Rgb c, double cx, double cy, double r) {
   cairo_curve_to(cr, w * 0.7, h * 0.75, w * 0.3, h * 1.05, 0, h * 1.02);
   cairo_curve_to(cr, -w * 0.3, h * 1.05, -w * 0.7, h * 0.75, -w * 0.96, h * 0.06);
   cairo_close_path(cr);
-  cairo_pattern_t* gloss = cairo_pattern_create_linear(0, -h, 0, h);
-  const Rgb hi = lighter(c, 0.25), lo = darker(c, 0.2);
-  cairo_pattern_add_color_stop_rgb(gloss, 0, hi.r, hi.g, hi.b);
-  cairo_pattern_add_color_stop_rgb(gloss, 1, lo.r, lo.g, lo.b);
+  cairo_pattern_t* gloss = linearGradient(0, -h, lighter(c, 0.25), 0, h, darker(c, 0.2));
   cairo_set_source(cr, gloss);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(gloss);

@@ -61,11 +61,7 @@ void paintCloth(cairo_t* cr, Rgb base, double x, double y, double w, double h, R
 }
 
 void paintSkyBubbles(cairo_t* cr, Rgb base, double x, double y, double w, double h, Random& random) {
-  cairo_pattern_t* sky = cairo_pattern_create_linear(x, y, x, y + h);
-  const Rgb top = darker(base, 0.12);
-  const Rgb bottom = lighter(base, 0.55);
-  cairo_pattern_add_color_stop_rgb(sky, 0, top.r, top.g, top.b);
-  cairo_pattern_add_color_stop_rgb(sky, 1, bottom.r, bottom.g, bottom.b);
+  cairo_pattern_t* sky = linearGradient(x, y, darker(base, 0.12), x, y + h, lighter(base, 0.55));
   cairo_rectangle(cr, x, y, w, h);
   cairo_set_source(cr, sky);
   cairo_fill(cr);
