@@ -2,10 +2,13 @@
 // tests and the fuzzers' seed corpus. Pixels are given top row first.
 #pragma once
 
-#include <jpeglib.h>
-
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+
+#include <jpeglib.h>
+
 #include <functional>
 #include <map>
 #include <string>

@@ -1,0 +1,77 @@
+// decodePicture against a bare libjpeg-turbo decode of the same bytes into
+// a buffer (the limit), on a template-sized JPEG and a 12-megapixel photo.
+// Runs alternate between the two, so both see the same machine state.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include <jpeglib.h>
+
+#include "host/pictures_fixtures.h"
+#include "ui/pictures/decoded_picture.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::vector<unsigned char> bareDecode(const fixtures::Bytes& bytes) {
+  jpeg_decompress_struct c{};
+  jpeg_error_mgr errors{};
+  c.err = jpeg_std_error(&errors);
+  jpeg_create_decompress(&c);
+  jpeg_mem_src(&c, bytes.data(), static_cast<unsigned long>(bytes.size()));
+  jpeg_read_header(&c, TRUE);
+  jpeg_start_decompress(&c);
+  const std::size_t stride = std::size_t{c.output_width} * c.output_components;
+  std::vector<unsigned char> out(stride * c.output_height);
+  while (c.output_scanline < c.output_height) {
+    JSAMPROW row = out.data() + stride * c.output_scanline;
+    jpeg_read_scanlines(&c, &row, 1);
+  }
+  jpeg_finish_decompress(&c);
+  jpeg_destroy_decompress(&c);
+  return out;
+}
+
+double millisecondsOf(const auto& run) {
+  const auto start = Clock::now();
+  run();
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+void compare(const char* name, const fixtures::Bytes& bytes, int rounds) {
+  std::vector<double> ours, bare;
+  std::size_t sink = 0;
+  for (int i = 0; i < rounds; ++i) {
+    ours.push_back(millisecondsOf([&] { sink += pictures::decodePictureData(bytes)->width; }));
+    bare.push_back(millisecondsOf([&] { sink += bareDecode(bytes).size(); }));
+  }
+  const double a = median(ours), b = median(bare);
+  std::printf("%-28s %8zu bytes  decodePicture %9.3f ms  bare libjpeg %9.3f ms  ratio %.3f  (%d rounds, medians)%s\n", name,
+              bytes.size(), a, b, a / b, rounds, sink ? "" : " ");
+}
+
+// Smooth shading with some texture: roughly what a template or photo holds.
+fixtures::Rgb photoLike(int x, int y, int w, int h) {
+  const auto noise = static_cast<std::uint8_t>(((x * 2654435761u) ^ (y * 40503u)) >> 27);
+  return {static_cast<std::uint8_t>(255 * x / w / 2 + noise), static_cast<std::uint8_t>(255 * y / h / 2 + noise),
+          static_cast<std::uint8_t>(128 + (((x / 16) + (y / 16)) % 2) * 40 + noise)};
+}
+
+}  // namespace
+
+int main() {
+  const auto templ = fixtures::makeJpeg(500, 316, [](int x, int y) { return photoLike(x, y, 500, 316); },
+                                        fixtures::JpegColour::Rgb, 90);
+  const auto photo = fixtures::makeJpeg(4000, 3000, [](int x, int y) { return photoLike(x, y, 4000, 3000); },
+                                        fixtures::JpegColour::Rgb, 90);
+  compare("template 500 x 316", templ, 301);
+  compare("photo 4000 x 3000 (12 MP)", photo, 15);
+  return 0;
+}
