@@ -194,7 +194,7 @@ TEST_P(DecodeEachFormat, GivesSizeAndPixels) {
   EXPECT_EQ(decoded->height, c.height);
   for (const Probe& p : c.probes) {
     const Rgb got = fixtures::pixelAt(*decoded, p.x, p.y);
-    EXPECT_TRUE(fixtures::near(got, p.colour, c.tolerance))
+    EXPECT_TRUE(fixtures::closeTo(got, p.colour, c.tolerance))
         << "at (" << p.x << ", " << p.y << "): " << int(got.r) << "," << int(got.g) << "," << int(got.b);
   }
 }
@@ -209,8 +209,8 @@ TEST(DecodeJpeg, RowsAreBgrBottomUpWithoutGaps) {
   const auto& image = std::get<pictures::BgrImage>(decoded->image);
   ASSERT_EQ(image.stride, 15u);
   ASSERT_EQ(image.pixels.size(), 15u * 16);
-  EXPECT_TRUE(fixtures::near({image.pixels[2], image.pixels[1], image.pixels[0]}, kBlue, 12));  // first stored row: bottom
-  EXPECT_TRUE(fixtures::near({image.pixels[15 * 15 + 2], image.pixels[15 * 15 + 1], image.pixels[15 * 15]}, kRed, 12));
+  EXPECT_TRUE(fixtures::closeTo({image.pixels[2], image.pixels[1], image.pixels[0]}, kBlue, 12));  // first stored row: bottom
+  EXPECT_TRUE(fixtures::closeTo({image.pixels[15 * 15 + 2], image.pixels[15 * 15 + 1], image.pixels[15 * 15]}, kRed, 12));
 }
 
 TEST(DecodeJpeg, GreyPicturesGiveGreyPixels) {
@@ -238,8 +238,8 @@ TEST(DecodeJpeg, CutShortShowsTheDecodedPart) {
   ASSERT_TRUE(decoded);
   EXPECT_EQ(decoded->width, 64);
   EXPECT_EQ(decoded->height, 64);
-  EXPECT_TRUE(fixtures::near(fixtures::pixelAt(*decoded, 10, 2), kRed, 12));
-  EXPECT_FALSE(fixtures::near(fixtures::pixelAt(*decoded, 10, 60), kBlue, 40));
+  EXPECT_TRUE(fixtures::closeTo(fixtures::pixelAt(*decoded, 10, 2), kRed, 12));
+  EXPECT_FALSE(fixtures::closeTo(fixtures::pixelAt(*decoded, 10, 60), kBlue, 40));
 }
 
 TEST(DecodeIcon, KeepsTheChosenImageBytes) {
