@@ -255,7 +255,8 @@ void paintPanel(cairo_t* cr, const TemplateDesign& d, const TemplateBlanks& b) {
 
   const Font caption{kSerif, 13, d.boldCaptions ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL};
   for (const auto& [text, blank] : {std::pair{"姓名：", b.name}, std::pair{"性别：", b.sex}, std::pair{"年龄：", b.age}}) {
-    drawText(cr, text, caption, kInk, blank.x - kCaptionGap, baselineForCentre(caption, blank.centreY()),
+    // One right edge for the three, clear of every place their labels take.
+    drawText(cr, text, caption, kInk, b.detailsLeft - kCaptionGap, baselineForCentre(caption, blank.centreY()),
              Anchor::Right);
   }
 

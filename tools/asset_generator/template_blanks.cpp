@@ -1,5 +1,6 @@
 #include "asset_generator/template_blanks.h"
 
+#include <algorithm>
 #include <map>
 
 #include "ui/window_template.h"
@@ -25,8 +26,15 @@ TemplateBlanks blanksOf(const CertificateKind& kind) {
     at[move.control] = {left, move.top};
   }
   auto rect = [&at](ControlId id) { return onTemplate(controlRow(id), at[id].first, at[id].second); };
-  return {rect(ControlId::标签10), rect(ControlId::标签11),   rect(ControlId::标签12),
-          rect(ControlId::标签13), rect(ControlId::透明标签1), rect(ControlId::透明标签2)};
+  TemplateBlanks blanks{rect(ControlId::标签10), rect(ControlId::标签11),   rect(ControlId::标签12),
+                        rect(ControlId::标签13), rect(ControlId::透明标签1), rect(ControlId::透明标签2), 0};
+  blanks.detailsLeft = std::min({blanks.name.x, blanks.sex.x, blanks.age.x});
+  if (kind.templatePicture == assets::PictureId::Template01) {  // the canvas's start-up picture
+    for (ControlId id : {ControlId::标签10, ControlId::标签11, ControlId::标签12}) {
+      blanks.detailsLeft = std::min(blanks.detailsLeft, controlRow(id).left - kCanvasLeft);
+    }
+  }
+  return blanks;
 }
 
 Rect photoBoxRect() {

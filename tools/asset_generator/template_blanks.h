@@ -18,6 +18,10 @@ struct TemplateBlanks {
   Rect wordingName;     // 标签13
   Rect issueDate;       // 透明标签1
   Rect number;          // 透明标签2
+  // The leftmost place 标签10–12 ever take on this template. The start-up
+  // picture also shows them at their start-up places, left of the first
+  // kind's own, so its name, sex and age captions must clear both.
+  int detailsLeft;
 };
 
 // The template's top-left pixel lies at this window position.
