@@ -13,13 +13,9 @@ namespace {
 using fixtures::Bytes;
 using fixtures::Rgb;
 
-constexpr Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kWhite{255, 255, 255}, kBlack{0, 0, 0};
+using namespace fixtures::colours;
+using fixtures::Probe;
 constexpr Rgb kOlive{128, 128, 0}, kTeal{0, 128, 128};
-
-struct Probe {
-  int x, y;
-  Rgb colour;
-};
 
 struct DecodeCase {
   const char* name;

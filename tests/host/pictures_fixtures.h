@@ -24,6 +24,22 @@ struct Rgb {
   bool operator==(const Rgb&) const = default;
 };
 
+namespace colours {
+inline constexpr Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kWhite{255, 255, 255}, kBlack{0, 0, 0};
+}  // namespace colours
+
+// A pixel expected at (x, y), top row first.
+struct Probe {
+  int x, y;
+  Rgb colour;
+};
+
+// Lossy formats and stretching give colours close to, not equal to, the source.
+inline bool closeTo(Rgb a, Rgb b, int tolerance) {
+  const auto close = [tolerance](int u, int v) { return u - v <= tolerance && v - u <= tolerance; };
+  return close(a.r, b.r) && close(a.g, b.g) && close(a.b, b.b);
+}
+
 inline void put16(Bytes& out, unsigned v) {
   out.push_back(static_cast<std::uint8_t>(v));
   out.push_back(static_cast<std::uint8_t>(v >> 8));

@@ -11,7 +11,7 @@ using fixtures::Bytes;
 using fixtures::GifFrameSpec;
 using fixtures::Rgb;
 
-constexpr Rgb kRed{255, 0, 0}, kBlue{0, 0, 255}, kGreen{0, 255, 0}, kBlack{0, 0, 0}, kWhite{255, 255, 255};
+using namespace fixtures::colours;
 const std::vector<Rgb> kTable{kRed, kBlue, kGreen, kBlack};
 
 std::vector<Rgb> screenRow(const pictures::GifCompositor& gif, int y) {

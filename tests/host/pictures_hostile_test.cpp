@@ -11,7 +11,7 @@ namespace {
 using fixtures::Bytes;
 using fixtures::Rgb;
 
-constexpr Rgb kRed{255, 0, 0}, kBlue{0, 0, 255};
+using namespace fixtures::colours;
 
 Bytes smallBmp(int bitCount = 24) {
   fixtures::BmpSpec s;

@@ -27,9 +27,4 @@ inline Rgb pixelAt(const pictures::DecodedData& data, int x, int y) {
   return pixelAt(std::get<pictures::IndexedImage>(data.image), x, y);
 }
 
-inline bool closeTo(Rgb a, Rgb b, int tolerance) {
-  const auto close = [tolerance](int u, int v) { return u - v <= tolerance && v - u <= tolerance; };
-  return close(a.r, b.r) && close(a.g, b.g) && close(a.b, b.b);
-}
-
 }  // namespace fixtures

@@ -22,7 +22,7 @@ struct Seed {
 };
 
 std::vector<Seed> seeds() {
-  const Rgb red{255, 0, 0}, blue{0, 0, 255}, green{0, 255, 0};
+  using namespace fixtures::colours;
   const auto pattern = [](int x, int y) {
     return Rgb{static_cast<std::uint8_t>(x * 9), static_cast<std::uint8_t>(y * 13), static_cast<std::uint8_t>(x ^ y)};
   };
@@ -34,11 +34,11 @@ std::vector<Seed> seeds() {
     s.height = bits == 8 ? -3 : 3;
     s.bitCount = bits;
     if (bits <= 8) {
-      s.palette.assign(std::size_t{1} << bits, green);
-      s.palette[0] = red;
+      s.palette.assign(std::size_t{1} << bits, kGreen);
+      s.palette[0] = kRed;
       s.indices = {0, 1, 0, 1, 1, 1, 0, 0, 1, 0, 0, 0, 1, 1, 1};
     } else {
-      s.pixels.assign(15, blue);
+      s.pixels.assign(15, kBlue);
     }
     out.push_back({"fuzz_bmp", name, fixtures::makeBmp(s)});
   }
@@ -46,8 +46,8 @@ std::vector<Seed> seeds() {
   out.push_back({"fuzz_jpeg", "jpeg_grey", fixtures::makeJpeg(16, 16, pattern, fixtures::JpegColour::Grey)});
   out.push_back({"fuzz_jpeg", "jpeg_cmyk", fixtures::makeJpeg(16, 8, pattern, fixtures::JpegColour::AdobeCmyk)});
   out.push_back({"fuzz_jpeg_source", "jpeg", fixtures::makeJpeg(8, 8, pattern, fixtures::JpegColour::Rgb, 50)});
-  out.push_back({"fuzz_icon", "ico", fixtures::makeIconFile(1, {{16, 0, fixtures::iconBitmap(16, red)}, {32, 16, fixtures::iconBitmap(32, blue)}})});
-  out.push_back({"fuzz_icon", "cur", fixtures::makeIconFile(2, {{8, 0, fixtures::iconBitmap(8, green)}})});
+  out.push_back({"fuzz_icon", "ico", fixtures::makeIconFile(1, {{16, 0, fixtures::iconBitmap(16, kRed)}, {32, 16, fixtures::iconBitmap(32, kBlue)}})});
+  out.push_back({"fuzz_icon", "cur", fixtures::makeIconFile(2, {{8, 0, fixtures::iconBitmap(8, kGreen)}})});
   {
     fixtures::GifFrameSpec a;
     a.width = 6, a.height = 5, a.delay = 5, a.disposal = 2;
@@ -55,14 +55,14 @@ std::vector<Seed> seeds() {
     fixtures::GifFrameSpec b = a;
     b.left = 2, b.width = 3, b.height = 3, b.interlaced = true, b.disposal = 3, b.transparentIndex = 1;
     b.indices = {0, 1, 2, 2, 1, 0, 1, 1, 1};
-    b.localTable = {blue, red, green, red};
-    out.push_back({"fuzz_gif", "gif_two_frames", fixtures::makeGif(6, 5, {red, green, blue}, {a, b})});
+    b.localTable = {kBlue, kRed, kGreen, kRed};
+    out.push_back({"fuzz_gif", "gif_two_frames", fixtures::makeGif(6, 5, {kRed, kGreen, kBlue}, {a, b})});
   }
   {
     fixtures::PcxSpec s;
     s.width = 5, s.height = 2;
     s.planeRows = {{0, 1, 2, 3, 4}, {4, 4, 4, 4, 4}};
-    s.palette = {red, green, blue};
+    s.palette = {kRed, kGreen, kBlue};
     out.push_back({"fuzz_pcx", "pcx8", fixtures::makePcx(s)});
     s.planes = 3;
     s.palette.clear();

@@ -18,7 +18,7 @@ using Clock = std::chrono::steady_clock;
 using fixtures::Bytes;
 using fixtures::Rgb;
 
-constexpr Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255};
+using namespace fixtures::colours;
 
 // Three solid frames: red 100 ms, green 200 ms, blue 50 ms (a delay of 0).
 Bytes threeFrames() {

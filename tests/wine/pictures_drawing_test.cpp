@@ -14,7 +14,8 @@ namespace {
 using fixtures::Bytes;
 using fixtures::Rgb;
 
-constexpr Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kWhite{255, 255, 255}, kBlack{0, 0, 0};
+using fixtures::Probe;
+using namespace fixtures::colours;
 
 // A white 64 × 64 target whose pixels can be read directly.
 class Canvas {
@@ -47,16 +48,6 @@ class Canvas {
   handles::UniqueMemoryDC dc_;
   std::optional<handles::ScopedSelect> select_;
   const std::uint32_t* bits_ = nullptr;
-};
-
-bool closeTo(Rgb a, Rgb b) {
-  const auto close = [](int u, int v) { return u - v <= 12 && v - u <= 12; };
-  return close(a.r, b.r) && close(a.g, b.g) && close(a.b, b.b);
-}
-
-struct Probe {
-  int x, y;
-  Rgb colour;
 };
 
 struct DrawCase {
@@ -150,7 +141,7 @@ TEST_P(DrawEachFormat, ShowsThePixelsWhereTheyBelong) {
     }
     for (const Probe& p : c.probes) {
       const Rgb got = canvas.at(p.x, p.y);
-      EXPECT_TRUE(closeTo(got, p.colour)) << "at (" << p.x << ", " << p.y << "): " << int(got.r) << "," << int(got.g) << ","
+      EXPECT_TRUE(fixtures::closeTo(got, p.colour, 12)) << "at (" << p.x << ", " << p.y << "): " << int(got.r) << "," << int(got.g) << ","
                                        << int(got.b);
     }
   }
