@@ -47,6 +47,18 @@ void paintFold(cairo_t* cr, Rgb ground) {
   cairo_set_dash(cr, nullptr, 0, 0);
 }
 
+// A fine double rule round the cover, in the emblem's colour, as printed on booklets.
+void paintCoverRule(cairo_t* cr, const TemplateDesign& d) {
+  cairo_set_line_width(cr, 1.2);
+  roundedRect(cr, kCardLeft + 7.5, kCardTop + 7.5, kFoldX - kCardLeft - 15, kCardBottom - kCardTop - 15, 7);
+  setColour(cr, d.emblemColour, 0.55);
+  cairo_stroke(cr);
+  cairo_set_line_width(cr, 0.6);
+  roundedRect(cr, kCardLeft + 10.5, kCardTop + 10.5, kFoldX - kCardLeft - 21, kCardBottom - kCardTop - 21, 5);
+  setColour(cr, d.emblemColour, 0.40);
+  cairo_stroke(cr);
+}
+
 void paintTitle(cairo_t* cr, const TemplateDesign& d) {
   const std::string title = d.title;
   const int characters = static_cast<int>(g_utf8_strlen(title.c_str(), -1));
@@ -297,6 +309,7 @@ RgbImage drawCertificateTemplate(const TemplateDesign& design, const TemplateBla
   roundedRect(cr, kCardLeft, kCardTop, kCardRight - kCardLeft, kCardBottom - kCardTop, kCardRadius);
   cairo_clip(cr);
   paintGround(cr, design, kCardLeft, kCardTop, kCardRight - kCardLeft, kCardBottom - kCardTop, seed);
+  paintCoverRule(cr, design);
   paintEmblem(cr, design, kHalfCentre, 92, 72);
   paintTitle(cr, design);
   paintFold(cr, design.groundColour);
