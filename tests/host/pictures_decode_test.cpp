@@ -166,6 +166,8 @@ const DecodeCase kCases[] = {
     {"jpeg_grey", greyJpeg, PictureFormat::Jpeg, 64, 16, {{2, 8, {8, 8, 8}}, {40, 8, {160, 160, 160}}, {62, 2, {248, 248, 248}}}, 3},
     {"jpeg_adobe_cmyk", [] { return quadrantJpeg(fixtures::JpegColour::AdobeCmyk); }, PictureFormat::Jpeg, 64, 48,
      {{4, 4, kRed}, {60, 4, kGreen}, {4, 44, kBlue}, {60, 44, kWhite}}, 12},
+    {"jpeg_adobe_ycck", [] { return quadrantJpeg(fixtures::JpegColour::AdobeYcck); }, PictureFormat::Jpeg, 64, 48,
+     {{4, 4, kRed}, {60, 4, kGreen}, {4, 44, kBlue}, {60, 44, kWhite}}, 12},
     {"jpeg_in_a_file_named_gif", [] { return readThroughFile(quadrantJpeg(), "photo.gif"); }, PictureFormat::Jpeg, 64, 48,
      {{4, 4, kRed}}, 12},
     {"gif_first_frame", gifTwoColours, PictureFormat::Gif, 5, 4, {{0, 0, kRed}, {0, 3, kBlue}, {2, 3, kBlue}, {3, 3, kRed}, {4, 1, kRed}}},

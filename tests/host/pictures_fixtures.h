@@ -112,9 +112,9 @@ inline Bytes makeBmp(const BmpSpec& s) {
 
 // ---- JPEG, through libjpeg's compressor ----
 
-enum class JpegColour { Rgb, Grey, AdobeCmyk };
+enum class JpegColour { Rgb, Grey, AdobeCmyk, AdobeYcck };
 
-// `pixel(x, y)` gives the colour; for AdobeCmyk the colour is stored as
+// `pixel(x, y)` gives the colour; for AdobeCmyk and AdobeYcck it is stored as
 // inverted ink (C = R, M = G, Y = B, K = 255), as Adobe's writers do.
 inline Bytes makeJpeg(int width, int height, const std::function<Rgb(int, int)>& pixel,
                       JpegColour colour = JpegColour::Rgb, int quality = 95) {
@@ -127,9 +127,11 @@ inline Bytes makeJpeg(int width, int height, const std::function<Rgb(int, int)>&
   jpeg_mem_dest(&c, &buffer, &size);
   c.image_width = static_cast<JDIMENSION>(width);
   c.image_height = static_cast<JDIMENSION>(height);
-  c.input_components = colour == JpegColour::Grey ? 1 : colour == JpegColour::AdobeCmyk ? 4 : 3;
-  c.in_color_space = colour == JpegColour::Grey ? JCS_GRAYSCALE : colour == JpegColour::AdobeCmyk ? JCS_CMYK : JCS_RGB;
+  const bool inks = colour == JpegColour::AdobeCmyk || colour == JpegColour::AdobeYcck;
+  c.input_components = colour == JpegColour::Grey ? 1 : inks ? 4 : 3;
+  c.in_color_space = colour == JpegColour::Grey ? JCS_GRAYSCALE : inks ? JCS_CMYK : JCS_RGB;
   jpeg_set_defaults(&c);
+  if (colour == JpegColour::AdobeYcck) jpeg_set_colorspace(&c, JCS_YCCK);
   jpeg_set_quality(&c, quality, TRUE);
   jpeg_start_compress(&c, TRUE);
   std::vector<JSAMPLE> row(static_cast<std::size_t>(width) * c.input_components);
@@ -141,7 +143,7 @@ inline Bytes makeJpeg(int width, int height, const std::function<Rgb(int, int)>&
         out[0] = p.g;
       } else {
         out[0] = p.r, out[1] = p.g, out[2] = p.b;
-        if (colour == JpegColour::AdobeCmyk) out[3] = 255;
+        if (inks) out[3] = 255;
       }
     }
     JSAMPROW rows[1] = {row.data()};

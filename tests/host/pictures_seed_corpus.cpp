@@ -45,6 +45,7 @@ std::vector<Seed> seeds() {
   out.push_back({"fuzz_jpeg", "jpeg_colour", fixtures::makeJpeg(24, 16, pattern)});
   out.push_back({"fuzz_jpeg", "jpeg_grey", fixtures::makeJpeg(16, 16, pattern, fixtures::JpegColour::Grey)});
   out.push_back({"fuzz_jpeg", "jpeg_cmyk", fixtures::makeJpeg(16, 8, pattern, fixtures::JpegColour::AdobeCmyk)});
+  out.push_back({"fuzz_jpeg", "jpeg_ycck", fixtures::makeJpeg(16, 8, pattern, fixtures::JpegColour::AdobeYcck)});
   out.push_back({"fuzz_jpeg_source", "jpeg", fixtures::makeJpeg(8, 8, pattern, fixtures::JpegColour::Rgb, 50)});
   out.push_back({"fuzz_icon", "ico", fixtures::makeIconFile(1, {{16, 0, fixtures::iconBitmap(16, kRed)}, {32, 16, fixtures::iconBitmap(32, kBlue)}})});
   out.push_back({"fuzz_icon", "cur", fixtures::makeIconFile(2, {{8, 0, fixtures::iconBitmap(8, kGreen)}})});
