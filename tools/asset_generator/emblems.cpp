@@ -381,7 +381,7 @@ void paintFairy(cairo_t* cr, Rgb c, double cx, double cy, double r) {
 }
 
 void paintLips(cairo_t* cr, Rgb c, double cx, double cy, double r) {
-  const double w = r * 0.95, h = r * 0.55;
+  const double w = r * 1.05, h = r * 0.6;
   cairo_save(cr);
   cairo_translate(cr, cx, cy);
   cairo_rotate(cr, -0.12);
@@ -404,18 +404,31 @@ void paintLips(cairo_t* cr, Rgb c, double cx, double cy, double r) {
   cairo_set_source(cr, gloss);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(gloss);
-  // The creases of a print: fine lines across the lips, fanning from the middle.
+  // A kiss print: broken creases fanning from the middle, and specks where the
+  // paint did not take.
   cairo_clip(cr);
   Random random(5);
-  setColour(cr, lighter(c, 0.55), 0.55);
-  cairo_set_line_width(cr, 0.8);
-  for (int i = -14; i <= 14; ++i) {
-    const double x = i * w / 14.5;
-    const double lean = x * 0.25;
-    cairo_move_to(cr, x * 0.98, -h * 1.1);
-    cairo_curve_to(cr, x + lean * 0.2, -h * 0.3, x + random.between(-2, 2), h * 0.3, x * 0.92 + lean * 0.1, h * 1.1);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  for (int i = -22; i <= 22; ++i) {
+    const double x = i * w / 22.5;
+    double y = -h * 1.1;
+    while (y < h * 1.1) {
+      const double run = random.between(h * 0.15, h * 0.55);
+      const double bend = x * 0.08 * (y / h);
+      cairo_move_to(cr, x + bend, y);
+      cairo_line_to(cr, x + bend + x * 0.02, y + run);
+      y += run + random.between(h * 0.05, h * 0.2);
+    }
+    cairo_set_line_width(cr, random.between(0.6, 1.4));
+    setColour(cr, lighter(c, 0.6), random.between(0.35, 0.7));
+    cairo_stroke(cr);
   }
-  cairo_stroke(cr);
+  for (int i = 0; i < 70; ++i) {
+    cairo_arc(cr, random.between(-w, w), random.between(-h, h), random.between(0.4, 1.3), 0, 2 * M_PI);
+    cairo_new_sub_path(cr);
+  }
+  setColour(cr, lighter(c, 0.7), 0.6);
+  cairo_fill(cr);
   cairo_restore(cr);
 }
 
