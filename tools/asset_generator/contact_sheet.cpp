@@ -5,10 +5,12 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include "asset_generator/drawing.h"
 #include "asset_generator/template_blanks.h"
+#include "ui/pictures/decoded_picture.h"
 
 namespace {
 
@@ -19,14 +21,21 @@ std::vector<uint8_t> readFile(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void paintImage(cairo_t* cr, const gen::RgbImage& image, double x, double y) {
+// Decoded as the program decodes it, so the sheet shows what the canvas shows.
+std::optional<pictures::BgrImage> decodeTemplate(const std::vector<uint8_t>& bytes) {
+  auto data = pictures::decodePictureData(bytes);
+  if (!data || data->format != PictureFormat::Jpeg) return std::nullopt;
+  return std::get<pictures::BgrImage>(std::move(data->image));
+}
+
+void paintImage(cairo_t* cr, const pictures::BgrImage& image, double x, double y) {
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, image.width, image.height);
   unsigned char* data = cairo_image_surface_get_data(surface);
   const int stride = cairo_image_surface_get_stride(surface);
   for (int row = 0; row < image.height; ++row) {
     for (int col = 0; col < image.width; ++col) {
-      const uint8_t* p = &image.rgb[(static_cast<size_t>(row) * image.width + col) * 3];
-      const uint32_t v = 0xFF000000u | (p[0] << 16) | (p[1] << 8) | p[2];
+      const uint8_t* p = image.row(row) + static_cast<size_t>(col) * 3;
+      const uint32_t v = 0xFF000000u | (p[2] << 16) | (p[1] << 8) | p[0];
       std::memcpy(data + row * stride + col * 4, &v, 4);
     }
   }
@@ -43,7 +52,7 @@ void outline(cairo_t* cr, const gen::Rect& r, double x, double y, gen::Rgb colou
   cairo_stroke(cr);
 }
 
-void paintKind(cairo_t* cr, const CertificateKind& kind, const gen::RgbImage& image, double x, double y) {
+void paintKind(cairo_t* cr, const CertificateKind& kind, const pictures::BgrImage& image, double x, double y) {
   paintImage(cr, image, x, y);
   const gen::TemplateBlanks b = gen::blanksOf(kind);
   for (const gen::Rect& r : {b.name, b.sex, b.age, b.wordingName, b.issueDate, b.number}) {
@@ -72,8 +81,8 @@ int main(int argc, char** argv) {
   for (size_t i = 0; i < kinds.size(); ++i) {
     char file[32];
     std::snprintf(file, sizeof file, "template%02d.jpg", static_cast<int>(kinds[i].templatePicture) + 1);
-    const gen::RgbImage image = gen::decodeJpeg(readFile(assets + file));
-    if (image.width != kWidth || image.height != kHeight) {
+    const auto decoded = decodeTemplate(readFile(assets + file));
+    if (!decoded || decoded->width != kWidth || decoded->height != kHeight) {
       std::fprintf(stderr, "contact_sheet: %s is not a %dx%d JPEG\n", file, kWidth, kHeight);
       ++failures;
       continue;
@@ -82,6 +91,7 @@ int main(int argc, char** argv) {
     char label[64];
     std::snprintf(label, sizeof label, "%zu  %s", i + 1, file);
     gen::drawText(sheet.cr(), label, {gen::kSans, 12}, {0, 0, 0}, x, y + 13, gen::Anchor::Left);
+    const pictures::BgrImage& image = *decoded;
     paintKind(sheet.cr(), kinds[i], image, x, y + kLabel);
 
     gen::Canvas single(kWidth, kHeight);

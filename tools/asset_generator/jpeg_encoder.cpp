@@ -1,28 +1,11 @@
 #include "asset_generator/jpeg_encoder.h"
 
-#include <csetjmp>
 #include <cstdio>
-#include <stdexcept>
+#include <cstdlib>
 
 #include <jpeglib.h>
 
 namespace gen {
-
-namespace {
-
-struct ErrorExit {
-  jpeg_error_mgr manager;
-  std::jmp_buf jump;
-};
-
-void leaveByJump(j_common_ptr info) {
-  auto* error = reinterpret_cast<ErrorExit*>(info->err);
-  std::longjmp(error->jump, 1);
-}
-
-void silence(j_common_ptr, int) {}
-
-}  // namespace
 
 std::vector<uint8_t> encodeBaselineJpeg(const RgbImage& image, int quality, ChromaSampling sampling) {
   jpeg_compress_struct info{};
@@ -68,34 +51,6 @@ std::vector<uint8_t> encodeBaselineJpeg(const RgbImage& image, int quality, Chro
   std::vector<uint8_t> bytes(buffer, buffer + size);
   std::free(buffer);
   return bytes;
-}
-
-RgbImage decodeJpeg(const std::vector<uint8_t>& bytes) {
-  jpeg_decompress_struct info{};
-  ErrorExit error{};
-  info.err = jpeg_std_error(&error.manager);
-  error.manager.error_exit = leaveByJump;
-  error.manager.emit_message = silence;
-  RgbImage image;
-  if (setjmp(error.jump)) {
-    jpeg_destroy_decompress(&info);
-    return {};
-  }
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
-  jpeg_read_header(&info, TRUE);
-  info.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&info);
-  image.width = static_cast<int>(info.output_width);
-  image.height = static_cast<int>(info.output_height);
-  image.rgb.resize(static_cast<size_t>(image.width) * image.height * 3);
-  while (info.output_scanline < info.output_height) {
-    JSAMPLE* row = image.rgb.data() + static_cast<size_t>(info.output_scanline) * image.width * 3;
-    jpeg_read_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_decompress(&info);
-  jpeg_destroy_decompress(&info);
-  return image;
 }
 
 }  // namespace gen

@@ -16,7 +16,4 @@ enum class ChromaSampling { Full444, Half420 };
 
 std::vector<uint8_t> encodeBaselineJpeg(const RgbImage& image, int quality, ChromaSampling sampling);
 
-// Reads any JPEG libjpeg accepts; an empty image when it does not.
-RgbImage decodeJpeg(const std::vector<uint8_t>& bytes);
-
 }  // namespace gen
