@@ -63,7 +63,7 @@ void paintTitle(cairo_t* cr, const TemplateDesign& d) {
   const std::string title = d.title;
   const int characters = static_cast<int>(g_utf8_strlen(title.c_str(), -1));
   const bool moderate = d.emblem == Emblem::CartoonFace;
-  const double available = 212;
+  const double available = 198;  // inside the cover rule, with a margin
   const double spacingRatio = d.wideTitle ? 0.45 : 0.08;
   double px = std::min(moderate ? 34.0 : 48.0, available / (characters + (characters - 1) * spacingRatio));
   const Font font{kSerif, px, PANGO_WEIGHT_BOLD};
