@@ -1,6 +1,7 @@
 #include "asset_generator/emblems.h"
 
 #include <cmath>
+#include <vector>
 
 namespace gen {
 
@@ -236,6 +237,25 @@ void laurelBranch(cairo_t* cr, double cx, double cy, double ringR, double from, 
   leavesAlongArc(cr, cx, cy, ringR, from, to, {9, leaf, 0.3, 0.75, 0.36});
 }
 
+// A closed curve through points given in units of `scale` round (cx, cy).
+void smoothClosedPath(cairo_t* cr, const std::vector<std::pair<double, double>>& points, double cx, double cy,
+                      double scale) {
+  const size_t n = points.size();
+  auto at = [&](size_t i) {
+    const auto& p = points[i % n];
+    return std::pair{cx + p.first * scale, cy + p.second * scale};
+  };
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, at(0).first, at(0).second);
+  for (size_t i = 0; i < n; ++i) {
+    // Catmull-Rom through the points, as Bezier segments.
+    const auto p0 = at(i + n - 1), p1 = at(i), p2 = at(i + 1), p3 = at(i + 2);
+    cairo_curve_to(cr, p1.first + (p2.first - p0.first) / 6, p1.second + (p2.second - p0.second) / 6,
+                   p2.first - (p3.first - p1.first) / 6, p2.second - (p3.second - p1.second) / 6, p2.first, p2.second);
+  }
+  cairo_close_path(cr);
+}
+
 void paintGlobeLaurel(cairo_t* cr, Rgb c, double cx, double cy, double r) {
   const double g = r * 0.56;
   cairo_arc(cr, cx, cy, g, 0, 2 * M_PI);
@@ -245,6 +265,20 @@ void paintGlobeLaurel(cairo_t* cr, Rgb c, double cx, double cy, double r) {
   cairo_pattern_add_color_stop_rgb(sphere, 0.6, c.r, c.g, c.b);
   cairo_pattern_add_color_stop_rgb(sphere, 1, lo.r, lo.g, lo.b);
   fillWith(cr, sphere);
+  // Land masses in a darker silver, under the grid.
+  cairo_save(cr);
+  cairo_arc(cr, cx, cy, g, 0, 2 * M_PI);
+  cairo_clip(cr);
+  const std::vector<std::vector<std::pair<double, double>>> lands{
+      {{-0.75, -0.55}, {-0.35, -0.70}, {-0.15, -0.45}, {-0.40, -0.15}, {-0.30, 0.10}, {-0.45, 0.35},
+       {-0.35, 0.80}, {-0.60, 0.55}, {-0.75, 0.10}, {-0.90, -0.25}},
+      {{0.05, -0.75}, {0.55, -0.70}, {0.85, -0.40}, {0.65, -0.10}, {0.45, 0.00}, {0.40, 0.45},
+       {0.20, 0.70}, {0.05, 0.40}, {0.10, 0.05}, {-0.05, -0.30}},
+  };
+  for (const auto& land : lands) smoothClosedPath(cr, land, cx, cy, g);
+  setColour(cr, darker(c, 0.5), 0.6);
+  cairo_fill(cr);
+  cairo_restore(cr);
   // Meridians and parallels.
   setColour(cr, darker(c, 0.45), 0.8);
   cairo_set_line_width(cr, 0.9);
