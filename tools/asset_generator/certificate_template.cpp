@@ -62,12 +62,12 @@ void paintCoverRule(cairo_t* cr, const TemplateDesign& d) {
 void paintTitle(cairo_t* cr, const TemplateDesign& d) {
   const std::string title = d.title;
   const int characters = static_cast<int>(g_utf8_strlen(title.c_str(), -1));
-  const bool moderate = d.emblem == Emblem::CartoonFace;
+  const bool compact = d.titleLayout == TitleLayout::Compact;
   const double available = 198;  // inside the cover rule, with a margin
-  const double spacingRatio = d.wideTitle ? 0.45 : 0.08;
-  double px = std::min(moderate ? 34.0 : 48.0, available / (characters + (characters - 1) * spacingRatio));
+  const double spacingRatio = d.titleLayout == TitleLayout::Wide ? 0.45 : 0.08;
+  double px = std::min(compact ? 34.0 : 48.0, available / (characters + (characters - 1) * spacingRatio));
   const Font font{kSerif, px, PANGO_WEIGHT_BOLD};
-  const double titleCentre = moderate ? 196 : 206;
+  const double titleCentre = compact ? 196 : 206;
   const double baseline = baselineForCentre(font, titleCentre);
   const double spacing = px * spacingRatio;
 
@@ -95,7 +95,7 @@ void paintTitle(cairo_t* cr, const TemplateDesign& d) {
   }
 
   const Font issuer{kSerif, 13, PANGO_WEIGHT_BOLD};
-  const double issuerCentre = moderate ? below + 16 : 268;
+  const double issuerCentre = compact ? below + 16 : 268;
   if (d.issuerBand) {
     cairo_rectangle(cr, kCardLeft, issuerCentre - 11, kFoldX - kCardLeft - 0.5, 22);
     setColour(cr, {0, 0, 0}, 0.85);
@@ -105,7 +105,7 @@ void paintTitle(cairo_t* cr, const TemplateDesign& d) {
            1.0);
   if (d.creditLine) {
     const Font credit{kSerif, 10};
-    const double y = moderate ? 292 : issuerCentre + 18;
+    const double y = compact ? 292 : issuerCentre + 18;
     drawText(cr, "设计制作：", credit, lighter(d.issuerColour, 0.1), kHalfCentre - 40, baselineForCentre(credit, y),
              Anchor::Left);
   }

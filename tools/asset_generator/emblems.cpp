@@ -180,7 +180,6 @@ void paintCrest(cairo_t* cr, Rgb gold, double cx, double cy, double r) {
   const double gy = cy + r * 0.74;
   for (int i = 0; i < 12; ++i) {
     const double a = 2 * M_PI * i / 12;
-    cairo_rectangle(cr, 0, 0, 0, 0);
     cairo_save(cr);
     cairo_translate(cr, cx, gy);
     cairo_rotate(cr, a);
@@ -489,7 +488,7 @@ void paintTap(cairo_t* cr, Rgb c, double cx, double cy, double r) {
   roundedRect(cr, -40, -58, 60, 9, 4.5);
   cairo_arc(cr, -10, -54, 7, 0, 2 * M_PI);
   cairo_fill(cr);
-  // Highlights in the colour of the ground would need it here; a grey sheen keeps it white.
+  // A grey sheen on the body and pipe, so the white metal has some shape.
   setColour(cr, {0.78, 0.82, 0.86});
   roundedRect(cr, -24, -30, 28, 5, 2.5);
   cairo_rectangle(cr, -54, -24, 26, 3);

@@ -10,6 +10,9 @@ namespace gen {
 enum class Ground { Leather, Flat, SkyBubbles, Cloth, Hearts };
 enum class Emblem { Crest, SilverArcs, Fairy, GlobeLaurel, Lips, Sun, RayStar, Tap, CartoonFace };
 enum class TitleEffect { None, Outline, Shadow };
+// Wide: characters widely spaced. Compact: a smaller title with the issuer
+// line right under it and the credit line at the foot of the cover.
+enum class TitleLayout { Normal, Wide, Compact };
 
 struct TemplateDesign {
   Ground ground;
@@ -21,7 +24,7 @@ struct TemplateDesign {
   Rgb titleColour;
   TitleEffect titleEffect;
   Rgb titleEffectColour;
-  bool wideTitle;          // widely spaced characters
+  TitleLayout titleLayout;
   const char* subtitle;    // English line in brackets, or nullptr
   const char* issuer;
   Rgb issuerColour;
