@@ -122,6 +122,8 @@ const DrawCase kCases[] = {
     {"pcx1", pcx1, PictureFormat::Pcx1, 16, 2, {{0, 0, kWhite}, {3, 1, kWhite}, {12, 0, kBlack}, {15, 1, kBlack}, {17, 0, kWhite}}},
     {"icon_48_natural", icon48, PictureFormat::Icon, 0, 0, {{0, 0, kGreen}, {47, 47, kGreen}, {48, 47, kWhite}, {47, 48, kWhite}}},
     {"icon_48_at_24", icon48, PictureFormat::Icon, 24, 24, {{23, 23, kGreen}, {24, 10, kWhite}}},
+    {"cursor", [] { return fixtures::makeIconFile(2, {{16, 0, fixtures::iconBitmap(16, kBlue)}}); }, PictureFormat::Cursor, 0, 0,
+     {{0, 0, kBlue}, {15, 15, kBlue}, {16, 16, kWhite}}},
 };
 
 class DrawEachFormat : public testing::TestWithParam<DrawCase> {};
