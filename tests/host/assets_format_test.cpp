@@ -126,6 +126,7 @@ TEST(BuiltInPictures, EveryKindHasATemplateOfItsOwn) {
     distinct.emplace(bytes.begin(), bytes.end());
   }
   EXPECT_EQ(distinct.size(), certificateKinds().size());
+  EXPECT_EQ(certificateKinds().size(), static_cast<size_t>(assets::kTemplateCount)) << "one kind for each template";
 }
 
 TEST(BuiltInPictures, AnIdOutsideTheTableGivesNoPicture) {
