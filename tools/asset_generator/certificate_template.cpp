@@ -84,7 +84,12 @@ void paintTitle(cairo_t* cr, const TemplateDesign& d) {
       setColour(cr, d.titleEffectColour, 0.75);
       cairo_fill(cr);
       break;
-    case TitleEffect::None: break;
+    case TitleEffect::None:
+      // Even a plain title gets a faint press shadow, so it sits in the cover.
+      textPath(cr, title, font, kHalfCentre + 1.2, baseline + 1.2, Anchor::Centre, spacing);
+      setColour(cr, {0, 0, 0}, 0.30);
+      cairo_fill(cr);
+      break;
   }
   drawText(cr, title, font, d.titleColour, kHalfCentre, baseline, Anchor::Centre, spacing);
 
