@@ -257,6 +257,18 @@ void paintPanelPattern(cairo_t* cr) {
   cairo_restore(cr);
 }
 
+// A faint rosette of rotated ellipses behind the wording, as on security
+// paper, kept between the name in the wording and the issue date.
+void paintRosette(cairo_t* cr, Rgb colour, const TemplateBlanks& b) {
+  const double top = b.wordingName.bottom(), bottom = b.issueDate.y;
+  const double r = std::min(45.0, (bottom - top) / 2 - 4);
+  const double cx = 325, cy = (top + bottom) / 2;
+  cairo_set_line_width(cr, 0.5);
+  setColour(cr, colour, 0.14);
+  for (int i = 0; i < 36; ++i) ellipsePath(cr, cx, cy, r, r / 3, M_PI * i / 36);
+  cairo_stroke(cr);
+}
+
 void paintPanel(cairo_t* cr, const TemplateDesign& d, const TemplateBlanks& b) {
   roundedRect(cr, kPanelLeft + 1, kPanelTop + 1, kPanelRight - kPanelLeft, kPanelBottom - kPanelTop, 8);
   setColour(cr, {0, 0, 0}, 0.25);
@@ -264,7 +276,11 @@ void paintPanel(cairo_t* cr, const TemplateDesign& d, const TemplateBlanks& b) {
   roundedRect(cr, kPanelLeft, kPanelTop, kPanelRight - kPanelLeft, kPanelBottom - kPanelTop, 8);
   setColour(cr, {1, 1, 1});
   cairo_fill(cr);
-  if (d.panelPattern) paintPanelPattern(cr);
+  if (d.panelPattern) {
+    paintPanelPattern(cr);
+  } else {
+    paintRosette(cr, d.groundColour, b);
+  }
   roundedRect(cr, kPanelLeft + 3.5, kPanelTop + 3.5, kPanelRight - kPanelLeft - 7, kPanelBottom - kPanelTop - 7, 6);
   cairo_set_line_width(cr, 0.8);
   setColour(cr, mix(d.groundColour, {1, 1, 1}, 0.35), 0.7);
