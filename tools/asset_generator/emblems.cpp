@@ -103,7 +103,14 @@ struct LeafRow {
   double aspect;  // width over length
 };
 
-void leavesAlongArc(cairo_t* cr, double cx, double cy, double ringR, double from, double to, const LeafRow& row) {
+// Returns the tip of every leaf with its direction, for awns or veins.
+struct LeafTip {
+  double x, y, angle, size;
+};
+
+std::vector<LeafTip> leavesAlongArc(cairo_t* cr, double cx, double cy, double ringR, double from, double to,
+                                    const LeafRow& row) {
+  std::vector<LeafTip> tips;
   for (int i = 0; i < row.count; ++i) {
     const double t = (i + 0.5) / row.count;
     const double a = from + (to - from) * t;
@@ -115,8 +122,10 @@ void leavesAlongArc(cairo_t* cr, double cx, double cy, double ringR, double from
       const double lean = tangent + side * row.lean;
       ellipsePath(cr, px + size * 0.8 * std::cos(lean), py + size * 0.8 * std::sin(lean), size, size * row.aspect,
                   lean);
+      tips.push_back({px + size * 1.8 * std::cos(lean), py + size * 1.8 * std::sin(lean), lean, size});
     }
   }
+  return tips;
 }
 
 void paintCrest(cairo_t* cr, Rgb gold, double cx, double cy, double r) {
@@ -130,9 +139,18 @@ void paintCrest(cairo_t* cr, Rgb gold, double cx, double cy, double r) {
 
   // Wheat ears up both sides.
   const LeafRow grains{13, r * 0.10, 0.35, 0.45, 0.42};
-  leavesAlongArc(cr, cx, cy, r * 0.80, M_PI * 0.62, M_PI * 1.32, grains);
-  leavesAlongArc(cr, cx, cy, r * 0.80, M_PI * 0.38, -M_PI * 0.32, grains);
+  auto tips = leavesAlongArc(cr, cx, cy, r * 0.80, M_PI * 0.62, M_PI * 1.32, grains);
+  const auto right = leavesAlongArc(cr, cx, cy, r * 0.80, M_PI * 0.38, -M_PI * 0.32, grains);
+  tips.insert(tips.end(), right.begin(), right.end());
   fillWith(cr, metal(gold, cx - r, cy - r, cx + r, cy + r));
+  // Each grain's awn, a fine bristle carrying on from its tip.
+  for (const LeafTip& tip : tips) {
+    cairo_move_to(cr, tip.x, tip.y);
+    cairo_line_to(cr, tip.x + tip.size * 0.9 * std::cos(tip.angle), tip.y + tip.size * 0.9 * std::sin(tip.angle));
+  }
+  cairo_set_line_width(cr, 0.5);
+  setColour(cr, lighter(gold, 0.2), 0.8);
+  cairo_stroke(cr);
 
   // Five stars: one large, four small in an arc to its right.
   const double bigX = -0.22, bigY = -0.44;
