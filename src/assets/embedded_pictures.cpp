@@ -30,11 +30,10 @@ using Source = std::span<const uint8_t> (*)();
 
 // In PictureId order.
 constexpr std::array<Source, kTemplateCount + 1> kSources{
-    embedded::template01, embedded::template02, embedded::template03, embedded::template04,
-    embedded::template05, embedded::template06, embedded::template07, embedded::template08,
-    embedded::template09, embedded::template10, embedded::template11, embedded::template12,
-    embedded::template13, embedded::template14, embedded::template15, embedded::template16,
-    embedded::default_photo,
+    embedded::template01, embedded::template02,    embedded::template03, embedded::template04, embedded::template05,
+    embedded::template06, embedded::template07,    embedded::template08, embedded::template09, embedded::template10,
+    embedded::template11, embedded::template12,    embedded::template13, embedded::template14, embedded::template15,
+    embedded::template16, embedded::default_photo,
 };
 
 }  // namespace

@@ -72,8 +72,8 @@ TEST_P(KindTemplate, EveryControlSitsOnCleanPanel) {
   ASSERT_EQ(picture.width, 500);
   for (const auto& blank : assets_probe::blanksOf(kind())) {
     const Darkest d = darkestIn(picture, blank.rect);
-    EXPECT_GE(d.value, kBlankFloor) << kindName(kind()) << ": ink under the " << blank.role << " control at ("
-                                    << d.x << ", " << d.y << ")";
+    EXPECT_GE(d.value, kBlankFloor) << kindName(kind()) << ": ink under the " << blank.role << " control at (" << d.x
+                                    << ", " << d.y << ")";
   }
 }
 
@@ -96,7 +96,8 @@ TEST_P(KindTemplate, PhotoFrameLiesUnderThePhotoBox) {
   // The frame is there: its flat colour shows beside the silhouette's head.
   for (const auto& [x, y] : {std::pair{box.x + 6, box.y + 4}, std::pair{box.right() - 5, box.y + 4},
                              std::pair{box.x + 6, box.y + 40}, std::pair{box.right() - 5, box.y + 40}}) {
-    EXPECT_LT(picture.at(x, y).darkest(), kBlankFloor) << kindName(kind()) << ": no frame at (" << x << ", " << y << ")";
+    EXPECT_LT(picture.at(x, y).darkest(), kBlankFloor)
+        << kindName(kind()) << ": no frame at (" << x << ", " << y << ")";
   }
   // And nothing of it shows round the box.
   const int m = kPhotoMargin;
@@ -106,13 +107,15 @@ TEST_P(KindTemplate, PhotoFrameLiesUnderThePhotoBox) {
                          {box.right(), box.y, m, box.height}};
   for (const Rect& r : around) {
     const Darkest d = darkestIn(picture, r);
-    EXPECT_GE(d.value, kBlankFloor) << kindName(kind()) << ": the frame shows outside the photo box at (" << d.x
-                                    << ", " << d.y << ")";
+    EXPECT_GE(d.value, kBlankFloor) << kindName(kind()) << ": the frame shows outside the photo box at (" << d.x << ", "
+                                    << d.y << ")";
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllKinds, KindTemplate, testing::Range<size_t>(0, certificateKinds().size()),
-                         [](const testing::TestParamInfo<size_t>& info) { return "kind" + std::to_string(info.param + 1); });
+                         [](const testing::TestParamInfo<size_t>& info) {
+                           return "kind" + std::to_string(info.param + 1);
+                         });
 
 // Before any kind is chosen the canvas shows the start-up picture with the
 // overlay controls at their start-up places, which differ from the first kind's.

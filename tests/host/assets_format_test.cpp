@@ -38,8 +38,8 @@ JpegMarkers readMarkers(std::span<const uint8_t> b) {
     const int length = be16(b, at + 2);
     if (length < 2 || at + 2 + length > b.size()) break;
     const size_t body = at + 4;
-    if (first && marker == 0xE0 && length >= 16 && std::string(b.begin() + body, b.begin() + body + 5) ==
-                                                         std::string("JFIF\0", 5)) {
+    if (first && marker == 0xE0 && length >= 16 &&
+        std::string(b.begin() + body, b.begin() + body + 5) == std::string("JFIF\0", 5)) {
       m.firstSegmentIsJfif = true;
       m.jfifMajor = b[body + 5];
       m.jfifMinor = b[body + 6];
@@ -51,7 +51,8 @@ JpegMarkers readMarkers(std::span<const uint8_t> b) {
       m.height = be16(b, body + 1);
       m.width = be16(b, body + 3);
       m.components = b[body + 5];
-      for (int c = 0; c < m.components && body + 6 + 3 * c < b.size(); ++c) m.componentIds.push_back(b[body + 6 + 3 * c]);
+      for (int c = 0; c < m.components && body + 6 + 3 * c < b.size(); ++c)
+        m.componentIds.push_back(b[body + 6 + 3 * c]);
     }
     if (marker == 0xDA) {
       m.reachesScan = true;
@@ -70,14 +71,14 @@ struct PictureCase {
 };
 
 const PictureCase kPictures[] = {
-    {PictureId::Template01, "template01", 500, 316}, {PictureId::Template02, "template02", 500, 316},
-    {PictureId::Template03, "template03", 500, 316}, {PictureId::Template04, "template04", 500, 316},
-    {PictureId::Template05, "template05", 500, 316}, {PictureId::Template06, "template06", 500, 316},
-    {PictureId::Template07, "template07", 500, 316}, {PictureId::Template08, "template08", 500, 316},
-    {PictureId::Template09, "template09", 500, 316}, {PictureId::Template10, "template10", 500, 316},
-    {PictureId::Template11, "template11", 500, 316}, {PictureId::Template12, "template12", 500, 316},
-    {PictureId::Template13, "template13", 500, 316}, {PictureId::Template14, "template14", 500, 316},
-    {PictureId::Template15, "template15", 500, 316}, {PictureId::Template16, "template16", 500, 316},
+    {PictureId::Template01, "template01", 500, 316},    {PictureId::Template02, "template02", 500, 316},
+    {PictureId::Template03, "template03", 500, 316},    {PictureId::Template04, "template04", 500, 316},
+    {PictureId::Template05, "template05", 500, 316},    {PictureId::Template06, "template06", 500, 316},
+    {PictureId::Template07, "template07", 500, 316},    {PictureId::Template08, "template08", 500, 316},
+    {PictureId::Template09, "template09", 500, 316},    {PictureId::Template10, "template10", 500, 316},
+    {PictureId::Template11, "template11", 500, 316},    {PictureId::Template12, "template12", 500, 316},
+    {PictureId::Template13, "template13", 500, 316},    {PictureId::Template14, "template14", 500, 316},
+    {PictureId::Template15, "template15", 500, 316},    {PictureId::Template16, "template16", 500, 316},
     {PictureId::DefaultPhoto, "default_photo", 79, 90},
 };
 

@@ -1,7 +1,6 @@
 // The committed pictures are exactly what the generator draws, and exactly
 // what the program carries.
 #include <gtest/gtest.h>
-
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -24,14 +23,22 @@ struct CommittedFile {
 };
 
 const CommittedFile kFiles[] = {
-    {"template01.jpg", true, PictureId::Template01}, {"template02.jpg", true, PictureId::Template02},
-    {"template03.jpg", true, PictureId::Template03}, {"template04.jpg", true, PictureId::Template04},
-    {"template05.jpg", true, PictureId::Template05}, {"template06.jpg", true, PictureId::Template06},
-    {"template07.jpg", true, PictureId::Template07}, {"template08.jpg", true, PictureId::Template08},
-    {"template09.jpg", true, PictureId::Template09}, {"template10.jpg", true, PictureId::Template10},
-    {"template11.jpg", true, PictureId::Template11}, {"template12.jpg", true, PictureId::Template12},
-    {"template13.jpg", true, PictureId::Template13}, {"template14.jpg", true, PictureId::Template14},
-    {"template15.jpg", true, PictureId::Template15}, {"template16.jpg", true, PictureId::Template16},
+    {"template01.jpg", true, PictureId::Template01},
+    {"template02.jpg", true, PictureId::Template02},
+    {"template03.jpg", true, PictureId::Template03},
+    {"template04.jpg", true, PictureId::Template04},
+    {"template05.jpg", true, PictureId::Template05},
+    {"template06.jpg", true, PictureId::Template06},
+    {"template07.jpg", true, PictureId::Template07},
+    {"template08.jpg", true, PictureId::Template08},
+    {"template09.jpg", true, PictureId::Template09},
+    {"template10.jpg", true, PictureId::Template10},
+    {"template11.jpg", true, PictureId::Template11},
+    {"template12.jpg", true, PictureId::Template12},
+    {"template13.jpg", true, PictureId::Template13},
+    {"template14.jpg", true, PictureId::Template14},
+    {"template15.jpg", true, PictureId::Template15},
+    {"template16.jpg", true, PictureId::Template16},
     {"default_photo.jpg", true, PictureId::DefaultPhoto},
     {"app_icon.ico", false, PictureId::DefaultPhoto},  // built in through the resource script
 };
@@ -63,9 +70,7 @@ TEST(CommittedPictures, AreWhatTheGeneratorDraws) {
   std::filesystem::remove_all(folder);
 }
 #else
-TEST(CommittedPictures, AreWhatTheGeneratorDraws) {
-  GTEST_SKIP() << "the generator is built with -DJOKECERT_TOOLS=ON";
-}
+TEST(CommittedPictures, AreWhatTheGeneratorDraws) { GTEST_SKIP() << "the generator is built with -DJOKECERT_TOOLS=ON"; }
 #endif
 
 }  // namespace

@@ -38,11 +38,21 @@ TEST_F(AppIcon, HeadersDescribeOne32BitImage) {
     uint32_t expected;
   };
   const Field fields[] = {
-      {"reserved", 0, 2, 0},        {"type", 2, 2, 1},           {"count", 4, 2, 1},
-      {"width", 6, 1, 32},          {"height", 7, 1, 32},        {"colours", 8, 1, 0},
-      {"planes", 10, 2, 1},         {"bit count", 12, 2, 32},    {"bytes", 14, 4, 40 + 4096 + 128},
-      {"offset", 18, 4, 22},        {"biSize", 22, 4, 40},       {"biWidth", 26, 4, 32},
-      {"biHeight (with mask)", 30, 4, 64}, {"biPlanes", 34, 2, 1}, {"biBitCount", 36, 2, 32},
+      {"reserved", 0, 2, 0},
+      {"type", 2, 2, 1},
+      {"count", 4, 2, 1},
+      {"width", 6, 1, 32},
+      {"height", 7, 1, 32},
+      {"colours", 8, 1, 0},
+      {"planes", 10, 2, 1},
+      {"bit count", 12, 2, 32},
+      {"bytes", 14, 4, 40 + 4096 + 128},
+      {"offset", 18, 4, 22},
+      {"biSize", 22, 4, 40},
+      {"biWidth", 26, 4, 32},
+      {"biHeight (with mask)", 30, 4, 64},
+      {"biPlanes", 34, 2, 1},
+      {"biBitCount", 36, 2, 32},
       {"biCompression", 38, 4, 0},
   };
   for (const Field& f : fields) EXPECT_EQ(le(file, f.offset, f.bytes), f.expected) << f.name;

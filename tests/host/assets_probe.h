@@ -77,8 +77,9 @@ struct Blank {
   Rect rect;
 };
 
-inline constexpr std::array<ControlId, 6> kOverlayControls{ControlId::标签10, ControlId::标签11, ControlId::标签12,
-                                                           ControlId::标签13, ControlId::透明标签1, ControlId::透明标签2};
+inline constexpr std::array<ControlId, 6> kOverlayControls{ControlId::标签10,    ControlId::标签11,
+                                                           ControlId::标签12,    ControlId::标签13,
+                                                           ControlId::透明标签1, ControlId::透明标签2};
 
 // Where the kind's moves, applied from the start-up places, put each overlay
 // control, in template pixels. Kinds that do not move a control leave it at

@@ -15,10 +15,10 @@ namespace {
 constexpr double kCardLeft = 8, kCardTop = 8, kCardRight = 495, kCardBottom = 310, kCardRadius = 12;
 constexpr double kFoldX = 250.5;
 constexpr double kPanelLeft = 265, kPanelTop = 18, kPanelRight = 476, kPanelBottom = 299;
-constexpr double kTextLeft = 277;        // where wording lines start
-constexpr double kTextRight = 468;       // and where they must end
-constexpr double kCaptionGap = 3;        // caption ink ends this far left of its blank
-constexpr double kLineStep = 19;         // wording line pitch
+constexpr double kTextLeft = 277;   // where wording lines start
+constexpr double kTextRight = 468;  // and where they must end
+constexpr double kCaptionGap = 3;   // caption ink ends this far left of its blank
+constexpr double kLineStep = 19;    // wording line pitch
 constexpr double kHalfCentre = (kCardLeft + kFoldX) / 2;
 constexpr Rgb kInk = {0.07, 0.07, 0.07};
 
@@ -120,8 +120,7 @@ void paintSilhouette(cairo_t* cr, const TemplateDesign& d, const Rect& frame) {
   const double x = frame.x, y = frame.y, w = frame.width, h = frame.height;
   cairo_save(cr);
   cairo_rectangle(cr, x, y, w, h);
-  cairo_pattern_t* ground =
-      linearGradient(x, y, lighter(d.photoGround, 0.12), x, y + h, darker(d.photoGround, 0.08));
+  cairo_pattern_t* ground = linearGradient(x, y, lighter(d.photoGround, 0.12), x, y + h, darker(d.photoGround, 0.08));
   cairo_set_source(cr, ground);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(ground);
@@ -287,7 +286,8 @@ void paintPanel(cairo_t* cr, const TemplateDesign& d, const TemplateBlanks& b) {
   cairo_stroke(cr);
 
   const Font caption{kSerif, 13, d.boldCaptions ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL};
-  for (const auto& [text, blank] : {std::pair{"姓名：", b.name}, std::pair{"性别：", b.sex}, std::pair{"年龄：", b.age}}) {
+  for (const auto& [text, blank] :
+       {std::pair{"姓名：", b.name}, std::pair{"性别：", b.sex}, std::pair{"年龄：", b.age}}) {
     // One right edge for the three, clear of every place their labels take.
     drawText(cr, text, caption, kInk, b.detailsLeft - kCaptionGap, baselineForCentre(caption, blank.centreY()),
              Anchor::Right);

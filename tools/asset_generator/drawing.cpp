@@ -15,7 +15,9 @@ Rgb darker(Rgb c, double t) { return mix(c, {0, 0, 0}, t); }
 void setColour(cairo_t* cr, Rgb c, double alpha) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
 
 Canvas::Canvas(int width, int height)
-    : width_(width), height_(height), surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
+    : width_(width),
+      height_(height),
+      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
       cr_(cairo_create(surface_)) {
   if (cairo_status(cr_) != CAIRO_STATUS_SUCCESS) throw std::runtime_error("cairo: cannot create a canvas");
   cairo_set_antialias(cr_, CAIRO_ANTIALIAS_GRAY);
@@ -39,9 +41,7 @@ Pixel pixelAt(cairo_surface_t* surface, int x, int y) {
   uint32_t v;
   std::memcpy(&v, data + static_cast<size_t>(y) * stride + static_cast<size_t>(x) * 4, 4);
   const uint8_t a = v >> 24;
-  auto unpremultiply = [a](uint32_t c) {
-    return a == 0 ? uint8_t{0} : static_cast<uint8_t>((c * 255 + a / 2) / a);
-  };
+  auto unpremultiply = [a](uint32_t c) { return a == 0 ? uint8_t{0} : static_cast<uint8_t>((c * 255 + a / 2) / a); };
   return {unpremultiply((v >> 16) & 0xFF), unpremultiply((v >> 8) & 0xFF), unpremultiply(v & 0xFF), a};
 }
 
@@ -148,6 +148,20 @@ void applyFontOptions(PangoContext* context) {
 
 }  // namespace
 
+std::vector<std::string> missingFontFamilies() {
+  PangoFontFamily** families = nullptr;
+  int count = 0;
+  pango_font_map_list_families(pango_cairo_font_map_get_default(), &families, &count);
+  std::vector<std::string> missing;
+  for (const char* wanted : {kSerif, kSans, kKai}) {
+    bool found = false;
+    for (int i = 0; i < count && !found; ++i) found = std::string(pango_font_family_get_name(families[i])) == wanted;
+    if (!found) missing.emplace_back(wanted);
+  }
+  g_free(families);
+  return missing;
+}
+
 LayoutPtr makeLayout(cairo_t* cr, std::string_view text, const Font& font, double letterSpacing) {
   LayoutPtr layout(pango_cairo_create_layout(cr), g_object_unref);
   applyFontOptions(pango_layout_get_context(layout.get()));
@@ -199,8 +213,8 @@ Ink placed(PangoLayout* layout, std::pair<double, double> origin) {
 
 }  // namespace
 
-Ink drawText(cairo_t* cr, std::string_view text, const Font& font, Rgb colour, double x, double baseline,
-             Anchor anchor, double letterSpacing) {
+Ink drawText(cairo_t* cr, std::string_view text, const Font& font, Rgb colour, double x, double baseline, Anchor anchor,
+             double letterSpacing) {
   LayoutPtr layout = makeLayout(cr, text, font, letterSpacing);
   const auto origin = originFor(layout.get(), x, baseline, anchor);
   setColour(cr, colour);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -39,8 +40,8 @@ class Canvas {
   int width() const { return width_; }
   int height() const { return height_; }
 
-  RgbImage toRgb() const;                 // composited over white
-  std::vector<uint8_t> toBgra() const;    // straight alpha
+  RgbImage toRgb() const;               // composited over white
+  std::vector<uint8_t> toBgra() const;  // straight alpha
 
  private:
   int width_, height_;
@@ -53,7 +54,7 @@ class Random {
  public:
   explicit Random(uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ull + 1) {}
   uint64_t next();
-  double unit();                       // [0, 1)
+  double unit();  // [0, 1)
   double between(double low, double high) { return low + (high - low) * unit(); }
 
  private:
@@ -78,7 +79,10 @@ struct Font {
 inline constexpr const char* kSerif = "Noto Serif CJK SC";
 inline constexpr const char* kSans = "Noto Sans CJK SC";
 inline constexpr const char* kKai = "AR PL UKai CN";
-inline constexpr const char* kMing = "AR PL UMing CN";
+
+// The families the pictures are drawn with that fontconfig does not know;
+// pango would silently draw them in another face.
+std::vector<std::string> missingFontFamilies();
 
 struct Ink {
   double x, y, width, height;  // ink rectangle relative to the layout origin
@@ -94,8 +98,8 @@ enum class Anchor { Left, Centre, Right };
 // Places text by its ink horizontally and by its baseline vertically, then
 // either fills it (draw) or leaves its outline as the current path (path).
 // Returns the ink rectangle in picture coordinates.
-Ink drawText(cairo_t* cr, std::string_view text, const Font& font, Rgb colour, double x, double baseline,
-             Anchor anchor, double letterSpacing = 0.0);
+Ink drawText(cairo_t* cr, std::string_view text, const Font& font, Rgb colour, double x, double baseline, Anchor anchor,
+             double letterSpacing = 0.0);
 Ink textPath(cairo_t* cr, std::string_view text, const Font& font, double x, double baseline, Anchor anchor,
              double letterSpacing = 0.0);
 Ink measureText(cairo_t* cr, std::string_view text, const Font& font, double letterSpacing = 0.0);

@@ -211,11 +211,11 @@ void paintCrest(cairo_t* cr, Rgb gold, double cx, double cy, double r) {
   cairo_fill(cr);
   for (int side : {-1, 1}) {
     cairo_move_to(cr, cx + side * r * 0.12, gy);
-    cairo_curve_to(cr, cx + side * r * 0.35, gy - r * 0.05, cx + side * r * 0.45, gy + r * 0.08,
-                   cx + side * r * 0.55, gy + r * 0.18);
+    cairo_curve_to(cr, cx + side * r * 0.35, gy - r * 0.05, cx + side * r * 0.45, gy + r * 0.08, cx + side * r * 0.55,
+                   gy + r * 0.18);
     cairo_line_to(cr, cx + side * r * 0.42, gy + r * 0.20);
-    cairo_curve_to(cr, cx + side * r * 0.35, gy + r * 0.10, cx + side * r * 0.25, gy + r * 0.06,
-                   cx + side * r * 0.12, gy + r * 0.08);
+    cairo_curve_to(cr, cx + side * r * 0.35, gy + r * 0.10, cx + side * r * 0.25, gy + r * 0.06, cx + side * r * 0.12,
+                   gy + r * 0.08);
     cairo_close_path(cr);
   }
   setColour(cr, rgb(0xC8281E));
@@ -229,8 +229,7 @@ void paintSilverArcs(cairo_t* cr, Rgb c, double cx, double cy, double r) {
   cairo_set_line_width(cr, 1.1);
   for (int i = 0; i < 24; ++i) {
     const double a = 2 * M_PI * i / 24;
-    cairo_arc(cr, cx + r * 0.42 * std::cos(a), cy + r * 0.42 * std::sin(a), r * 0.50, a + M_PI * 0.55,
-              a + M_PI * 1.45);
+    cairo_arc(cr, cx + r * 0.42 * std::cos(a), cy + r * 0.42 * std::sin(a), r * 0.50, a + M_PI * 0.55, a + M_PI * 1.45);
     cairo_new_sub_path(cr);
   }
   cairo_pattern_t* shine = metal(c, cx - r, cy - r, cx + r, cy + r);
@@ -287,10 +286,26 @@ void paintGlobeLaurel(cairo_t* cr, Rgb c, double cx, double cy, double r) {
   cairo_arc(cr, cx, cy, g, 0, 2 * M_PI);
   cairo_clip(cr);
   const std::vector<std::vector<std::pair<double, double>>> lands{
-      {{-0.75, -0.55}, {-0.35, -0.70}, {-0.15, -0.45}, {-0.40, -0.15}, {-0.30, 0.10}, {-0.45, 0.35},
-       {-0.35, 0.80}, {-0.60, 0.55}, {-0.75, 0.10}, {-0.90, -0.25}},
-      {{0.05, -0.75}, {0.55, -0.70}, {0.85, -0.40}, {0.65, -0.10}, {0.45, 0.00}, {0.40, 0.45},
-       {0.20, 0.70}, {0.05, 0.40}, {0.10, 0.05}, {-0.05, -0.30}},
+      {{-0.75, -0.55},
+       {-0.35, -0.70},
+       {-0.15, -0.45},
+       {-0.40, -0.15},
+       {-0.30, 0.10},
+       {-0.45, 0.35},
+       {-0.35, 0.80},
+       {-0.60, 0.55},
+       {-0.75, 0.10},
+       {-0.90, -0.25}},
+      {{0.05, -0.75},
+       {0.55, -0.70},
+       {0.85, -0.40},
+       {0.65, -0.10},
+       {0.45, 0.00},
+       {0.40, 0.45},
+       {0.20, 0.70},
+       {0.05, 0.40},
+       {0.10, 0.05},
+       {-0.05, -0.30}},
   };
   for (const auto& land : lands) smoothClosedPath(cr, land, cx, cy, g);
   setColour(cr, darker(c, 0.5), 0.6);
@@ -327,7 +342,10 @@ void paintFairy(cairo_t* cr, Rgb c, double cx, double cy, double r) {
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   const double s = r / 70.0;
   auto P = [&](double x, double y) { return std::pair{cx + x * s, cy + y * s}; };
-  auto move = [&](double x, double y) { auto [a, b] = P(x, y); cairo_move_to(cr, a, b); };
+  auto move = [&](double x, double y) {
+    auto [a, b] = P(x, y);
+    cairo_move_to(cr, a, b);
+  };
   auto curve = [&](double x1, double y1, double x2, double y2, double x3, double y3) {
     auto [a1, b1] = P(x1, y1);
     auto [a2, b2] = P(x2, y2);
@@ -391,8 +409,10 @@ void paintFairy(cairo_t* cr, Rgb c, double cx, double cy, double r) {
     cairo_new_sub_path(cr);
     cairo_arc(cr, mx, my, 2.2 * s, M_PI * 0.2, M_PI * 0.8);
   }
-  move(-8, -33); curve(-14, -26, -13, -18, -16, -12);
-  move(-6, -35); curve(-10, -28, -9, -22, -11, -16);
+  move(-8, -33);
+  curve(-14, -26, -13, -18, -16, -12);
+  move(-6, -35);
+  curve(-10, -28, -9, -22, -11, -16);
   cairo_stroke(cr);
   cairo_set_line_width(cr, 1.6);
   // Dress: a bell from the shoulders, with a scalloped hem.
@@ -405,12 +425,16 @@ void paintFairy(cairo_t* cr, Rgb c, double cx, double cy, double r) {
   curve(20, 22, 10, 0, 6, -17);
   cairo_stroke(cr);
   // Legs.
-  move(-6, 44); curve(-7, 52, -8, 58, -10, 62);
-  move(6, 44); curve(7, 52, 9, 56, 13, 58);
+  move(-6, 44);
+  curve(-7, 52, -8, 58, -10, 62);
+  move(6, 44);
+  curve(7, 52, 9, 56, 13, 58);
   cairo_stroke(cr);
   // An arm raising the wand, with a star at its tip.
-  move(5, -14); curve(14, -16, 22, -24, 28, -34);
-  move(28, -34); curve(34, -42, 40, -50, 44, -56);
+  move(5, -14);
+  curve(14, -16, 22, -24, 28, -34);
+  move(28, -34);
+  curve(34, -42, 40, -50, 44, -56);
   cairo_stroke(cr);
   {
     auto [wx, wy] = P(46, -59);
@@ -418,7 +442,8 @@ void paintFairy(cairo_t* cr, Rgb c, double cx, double cy, double r) {
     cairo_fill(cr);
   }
   // The other arm on the hip.
-  move(-5, -14); curve(-16, -8, -18, 2, -10, 6);
+  move(-5, -14);
+  curve(-16, -8, -18, 2, -10, 6);
   cairo_stroke(cr);
   // Sparkles trailing from the wand.
   const double sparkles[][3] = {{56, -44, 4}, {38, -70, 3}, {62, -62, 2.5}, {-52, -56, 3}, {-60, 20, 2.5}, {54, 30, 3}};
@@ -614,15 +639,33 @@ void paintEmblem(cairo_t* cr, const TemplateDesign& design, double cx, double cy
   cairo_new_path(cr);
   const Rgb c = design.emblemColour;
   switch (design.emblem) {
-    case Emblem::Crest: paintCrest(cr, c, cx, cy, r); break;
-    case Emblem::SilverArcs: paintSilverArcs(cr, c, cx, cy, r); break;
-    case Emblem::Fairy: paintFairy(cr, c, cx, cy, r); break;
-    case Emblem::GlobeLaurel: paintGlobeLaurel(cr, c, cx, cy, r); break;
-    case Emblem::Lips: paintLips(cr, c, cx, cy, r); break;
-    case Emblem::Sun: paintSun(cr, c, cx, cy, r); break;
-    case Emblem::RayStar: paintRayStar(cr, c, cx, cy, r); break;
-    case Emblem::Tap: paintTap(cr, c, cx, cy, r); break;
-    case Emblem::CartoonFace: paintCartoonFace(cr, c, cx, cy, r); break;
+    case Emblem::Crest:
+      paintCrest(cr, c, cx, cy, r);
+      break;
+    case Emblem::SilverArcs:
+      paintSilverArcs(cr, c, cx, cy, r);
+      break;
+    case Emblem::Fairy:
+      paintFairy(cr, c, cx, cy, r);
+      break;
+    case Emblem::GlobeLaurel:
+      paintGlobeLaurel(cr, c, cx, cy, r);
+      break;
+    case Emblem::Lips:
+      paintLips(cr, c, cx, cy, r);
+      break;
+    case Emblem::Sun:
+      paintSun(cr, c, cx, cy, r);
+      break;
+    case Emblem::RayStar:
+      paintRayStar(cr, c, cx, cy, r);
+      break;
+    case Emblem::Tap:
+      paintTap(cr, c, cx, cy, r);
+      break;
+    case Emblem::CartoonFace:
+      paintCartoonFace(cr, c, cx, cy, r);
+      break;
   }
   cairo_restore(cr);
 }

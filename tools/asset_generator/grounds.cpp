@@ -110,11 +110,21 @@ void paintGround(cairo_t* cr, const TemplateDesign& design, double x, double y, 
   Random random(seed);
   const Rgb base = design.groundColour;
   switch (design.ground) {
-    case Ground::Leather: paintLeather(cr, base, x, y, w, h, random); break;
-    case Ground::Cloth: paintCloth(cr, base, x, y, w, h, random); break;
-    case Ground::SkyBubbles: paintSkyBubbles(cr, base, x, y, w, h, random); break;
-    case Ground::Hearts: paintHearts(cr, base, x, y, w, h); break;
-    case Ground::Flat: fillFlat(cr, base, x, y, w, h); break;
+    case Ground::Leather:
+      paintLeather(cr, base, x, y, w, h, random);
+      break;
+    case Ground::Cloth:
+      paintCloth(cr, base, x, y, w, h, random);
+      break;
+    case Ground::SkyBubbles:
+      paintSkyBubbles(cr, base, x, y, w, h, random);
+      break;
+    case Ground::Hearts:
+      paintHearts(cr, base, x, y, w, h);
+      break;
+    case Ground::Flat:
+      fillFlat(cr, base, x, y, w, h);
+      break;
   }
   paintSheen(cr, base, x, y, w, h);
 }

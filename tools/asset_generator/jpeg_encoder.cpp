@@ -1,5 +1,6 @@
 #include "asset_generator/jpeg_encoder.h"
 
+// jpeglib.h uses FILE and size_t without including their headers.
 #include <cstdio>
 #include <cstdlib>
 

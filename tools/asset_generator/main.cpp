@@ -41,6 +41,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: asset_generator <output folder>\n");
     return 2;
   }
+  if (const auto missing = gen::missingFontFamilies(); !missing.empty()) {
+    for (const std::string& family : missing)
+      std::fprintf(stderr, "asset_generator: font '%s' is not installed\n", family.c_str());
+    std::fprintf(stderr, "asset_generator: install fonts-noto-cjk and fonts-arphic-ukai (scripts/setup)\n");
+    return 1;
+  }
   const std::string folder = std::string(argv[1]) + "/";
   const auto kinds = certificateKinds();
   const auto& designs = gen::templateDesigns();

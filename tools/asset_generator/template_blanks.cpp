@@ -17,8 +17,8 @@ Rect onTemplate(const ControlRow& row, int left, int top) {
 
 TemplateBlanks blanksOf(const CertificateKind& kind) {
   std::map<ControlId, std::pair<int, int>> at;
-  for (ControlId id : {ControlId::标签10, ControlId::标签11, ControlId::标签12, ControlId::标签13,
-                       ControlId::透明标签1, ControlId::透明标签2}) {
+  for (ControlId id : {ControlId::标签10, ControlId::标签11, ControlId::标签12, ControlId::标签13, ControlId::透明标签1,
+                       ControlId::透明标签2}) {
     at[id] = {controlRow(id).left, controlRow(id).top};
   }
   for (const OverlayMove& move : kind.moves()) {
@@ -26,8 +26,13 @@ TemplateBlanks blanksOf(const CertificateKind& kind) {
     at[move.control] = {left, move.top};
   }
   auto rect = [&at](ControlId id) { return onTemplate(controlRow(id), at[id].first, at[id].second); };
-  TemplateBlanks blanks{rect(ControlId::标签10), rect(ControlId::标签11),   rect(ControlId::标签12),
-                        rect(ControlId::标签13), rect(ControlId::透明标签1), rect(ControlId::透明标签2), 0};
+  TemplateBlanks blanks{rect(ControlId::标签10),
+                        rect(ControlId::标签11),
+                        rect(ControlId::标签12),
+                        rect(ControlId::标签13),
+                        rect(ControlId::透明标签1),
+                        rect(ControlId::透明标签2),
+                        0};
   blanks.detailsLeft = std::min({blanks.name.x, blanks.sex.x, blanks.age.x});
   if (kind.templatePicture == assets::PictureId::Template01) {  // the canvas's start-up picture
     for (ControlId id : {ControlId::标签10, ControlId::标签11, ControlId::标签12}) {

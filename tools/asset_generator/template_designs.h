@@ -25,23 +25,23 @@ struct TemplateDesign {
   TitleEffect titleEffect;
   Rgb titleEffectColour;
   TitleLayout titleLayout;
-  const char* subtitle;    // English line in brackets, or nullptr
+  const char* subtitle;  // English line in brackets, or nullptr
   const char* issuer;
   Rgb issuerColour;
-  bool issuerBand;         // the issuer line on a black band
-  bool creditLine;         // a maker's credit with the name left blank
+  bool issuerBand;  // the issuer line on a black band
+  bool creditLine;  // a maker's credit with the name left blank
 
   bool boldCaptions;
-  bool female;             // silhouette in the photo frame
+  bool female;  // silhouette in the photo frame
   Rgb photoGround;
-  bool photoFrameLine;     // a thin dark line round the photo frame
-  bool panelPattern;       // a faint pattern showing through the white panel
+  bool photoFrameLine;  // a thin dark line round the photo frame
+  bool panelPattern;    // a faint pattern showing through the white panel
 
-  const char* wordingLead;                  // before the name blank
-  std::array<const char*, 4> wordingMore;   // lines after the one with the name; nullptr ends
+  const char* wordingLead;                 // before the name blank
+  std::array<const char*, 4> wordingMore;  // lines after the one with the name; nullptr ends
   const char* validity;
-  bool validityLow;                         // just above the issue-date line
-  const char* numberPrefix;                 // nullptr: the number blank is not framed
+  bool validityLow;          // just above the issue-date line
+  const char* numberPrefix;  // nullptr: the number blank is not framed
   const char* numberClosing;
 
   Rgb sealColour;
