@@ -564,6 +564,27 @@ void paintCartoonFace(cairo_t* cr, Rgb c, double cx, double cy, double r) {
   const Rgb hair = rgb(0x3C7FE0);
   const Rgb hairDark = rgb(0x245BB0);
   const Rgb skin = rgb(0xFFE1CC);
+  const Rgb outline = rgb(0x8A5A44);
+  // Shoulders in a high-collared blouse with a string of pearls, then the neck.
+  cairo_move_to(cr, cx - r * 0.62, cy + r * 1.0);
+  cairo_curve_to(cr, cx - r * 0.6, cy + r * 0.72, cx - r * 0.35, cy + r * 0.64, cx, cy + r * 0.64);
+  cairo_curve_to(cr, cx + r * 0.35, cy + r * 0.64, cx + r * 0.6, cy + r * 0.72, cx + r * 0.62, cy + r * 1.0);
+  cairo_close_path(cr);
+  setColour(cr, rgb(0xF7C6DC));
+  cairo_fill_preserve(cr);
+  setColour(cr, outline);
+  cairo_set_line_width(cr, 1.0);
+  cairo_stroke(cr);
+  cairo_rectangle(cr, cx - r * 0.11, cy + r * 0.5, r * 0.22, r * 0.2);
+  setColour(cr, skin);
+  cairo_fill(cr);
+  for (int i = -4; i <= 4; ++i) {
+    const double a = M_PI / 2 + i * 0.22;
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, cx + r * 0.2 * std::cos(a), cy + r * 0.58 + r * 0.12 * std::sin(a), r * 0.028, 0, 2 * M_PI);
+  }
+  setColour(cr, c);
+  cairo_fill(cr);
   // Curls behind the face, in a mane round its top and sides.
   Random random(11);
   for (int i = 0; i < 30; ++i) {
@@ -584,7 +605,7 @@ void paintCartoonFace(cairo_t* cr, Rgb c, double cx, double cy, double r) {
   ellipsePath(cr, cx, cy + r * 0.08, r * 0.45, r * 0.52);
   setColour(cr, skin);
   cairo_fill_preserve(cr);
-  setColour(cr, rgb(0x8A5A44));
+  setColour(cr, outline);
   cairo_set_line_width(cr, 1.2);
   cairo_stroke(cr);
   // Fringe of curls over the forehead.
