@@ -33,18 +33,26 @@ class FileDialogTest : public testing::Test {
   static void SetUpTestSuite() { OleInitialize(nullptr); }
   static void TearDownTestSuite() { OleUninitialize(); }
 
-  // Types `path` into the open file dialog and confirms it with Enter.
+  // Types `path` into the file dialog and confirms it with its OK button
+  // (Enter could pick an entry of the name box's completion list instead).
   static bool confirmPath(HWND dialog, const std::wstring& path) {
-    HWND edit = dd::fileNameEdit(dialog);
+    HWND edit = nullptr;
+    for (int waited = 0; waited < 3000 && !(edit = dd::fileNameEdit(dialog)); waited += 50) Sleep(50);
     if (!edit) {
       ADD_FAILURE() << "no file name box in the dialog";
       return false;
     }
     if (!dd::typeInto(dialog, edit, path)) {
-      ADD_FAILURE() << "typed " << narrow(path) << ", the box holds " << narrow(dd::windowText(edit));
+      GUITHREADINFO info = {};
+      info.cbSize = sizeof info;
+      GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+      HWND front = GetForegroundWindow();
+      ADD_FAILURE() << "typed " << narrow(path) << ", the box holds " << narrow(dd::windowText(edit))
+                    << "; foreground " << front << " " << narrow(dd::className(front)) << " dialog " << dialog
+                    << " focus " << info.hwndFocus << " edit " << edit << " active " << info.hwndActive;
       return false;
     }
-    dd::pressKey(VK_RETURN);
+    dd::clickButton(dialog, IDOK);
     return true;
   }
 
@@ -55,13 +63,23 @@ class FileDialogTest : public testing::Test {
     dd::whileDialogRuns(
         [&](DWORD gui) {
           HWND dialog = dd::waitForDialog(gui);
-          if (!dialog || !confirmPath(dialog, path)) return;
+          if (!dialog) {
+            ADD_FAILURE() << "no save dialog";
+            return;
+          }
+          if (!confirmPath(dialog, path)) return;
           if (expectOverwriteQuestion) {
             HWND question = dd::waitForDialog(gui, {dialog});
-            if (!question) return;
+            if (!question) {
+              ADD_FAILURE() << "no overwrite question";
+              return;
+            }
             dd::clickButton(question, IDYES);
           }
-          if (!dd::waitUntilClosed(dialog)) return;
+          if (!dd::waitUntilClosed(dialog)) {
+            ADD_FAILURE() << "the save dialog stayed open";
+            return;
+          }
           if (HWND box = dd::waitForDialog(gui, {dialog}, 1500)) {
             boxText = dd::messageText(box);
             boxCaption_ = dd::windowText(box);
@@ -129,7 +147,7 @@ TEST_F(FileDialogTest, OpenDialogAcceptsOnlyAnExistingFile) {
         HWND complaint = dd::waitForDialog(gui, {window}, 3000);
         refused = complaint != nullptr && IsWindowVisible(window);
         if (complaint) {
-          dd::pressKey(VK_RETURN);
+          dd::clickButton(complaint, IDOK);
           dd::waitUntilClosed(complaint);
         }
         if (!confirmPath(window, photo)) return;
@@ -179,8 +197,7 @@ TEST_F(FileDialogTest, PhotoPathIsProposedForSavingAndCancelKeepsIt) {
         if (!window) return;
         proposed = dd::proposedPath(window);
         if (HWND edit = dd::fileNameEdit(window)) shownName = dd::windowText(edit);
-        dd::bringToFront(window);
-        dd::pressKey(VK_RETURN);
+        dd::clickButton(window, IDOK);
         HWND question = dd::waitForDialog(gui, {window}, 3000);
         askedToOverwrite = question != nullptr;
         if (question) {

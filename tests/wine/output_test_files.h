@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -23,11 +24,100 @@ class ScratchFolder {
   std::wstring path_;
 };
 
-bool writeWholeFile(const std::wstring& path, const std::vector<uint8_t>& bytes);
+inline bool writeWholeFile(const std::wstring& path, const std::vector<uint8_t>& bytes);
 // What is on disk, read without any code under test; empty when missing.
-std::vector<uint8_t> contentOf(const std::wstring& path);
-bool fileExists(const std::wstring& path);
+inline std::vector<uint8_t> contentOf(const std::wstring& path);
+inline bool fileExists(const std::wstring& path);
 // Name → content of every file in the folder.
-std::map<std::wstring, std::vector<uint8_t>> folderSnapshot(const std::wstring& folder);
+inline std::map<std::wstring, std::vector<uint8_t>> folderSnapshot(const std::wstring& folder);
 
-std::vector<uint8_t> bytesOf(const std::string& text);
+inline std::vector<uint8_t> bytesOf(const std::string& text);
+
+namespace scratch_detail {
+
+// The e2e program does not link the handle wrappers: a plain owner here.
+struct OpenFile {
+  explicit OpenFile(HANDLE h) : handle(h) {}
+  ~OpenFile() {
+    if (ok()) CloseHandle(handle);
+  }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+  bool ok() const { return handle != INVALID_HANDLE_VALUE; }
+  HANDLE handle;
+};
+
+inline void removeTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring path = folder + L"\\" + name;
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        removeTree(path);
+      } else {
+        DeleteFileW(path.c_str());
+      }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(folder.c_str());
+}
+
+}  // namespace scratch_detail
+
+inline ScratchFolder::ScratchFolder(const std::wstring& under) {
+  static std::atomic<int> counter{0};
+  std::wstring base = under;
+  if (base.empty()) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    base = temp;
+  }
+  if (!base.empty() && base.back() != L'\\') base += L'\\';
+  path_ = base + L"证件测试-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
+  scratch_detail::removeTree(path_);
+  CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+inline ScratchFolder::~ScratchFolder() { scratch_detail::removeTree(path_); }
+
+inline bool writeWholeFile(const std::wstring& path, const std::vector<uint8_t>& bytes) {
+  const scratch_detail::OpenFile file(
+      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.ok()) return false;
+  DWORD written = 0;
+  return WriteFile(file.handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size();
+}
+
+inline std::vector<uint8_t> contentOf(const std::wstring& path) {
+  const scratch_detail::OpenFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.ok()) return {};
+  std::vector<uint8_t> bytes(GetFileSize(file.handle, nullptr));
+  DWORD read = 0;
+  if (!bytes.empty()) ReadFile(file.handle, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  bytes.resize(read);
+  return bytes;
+}
+
+inline bool fileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+inline std::map<std::wstring, std::vector<uint8_t>> folderSnapshot(const std::wstring& folder) {
+  std::map<std::wstring, std::vector<uint8_t>> files;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return files;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name != L"." && name != L"..") files[name] = contentOf(folder + L"\\" + name);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return files;
+}
+
+inline std::vector<uint8_t> bytesOf(const std::string& text) { return std::vector<uint8_t>(text.begin(), text.end()); }

@@ -21,35 +21,42 @@ LRESULT CALLBACK canvasProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   return 0;
 }
 
-HWND createMainWindow() {
-  static const bool registered = [] {
-    WNDCLASSW main = {};
-    main.lpfnWndProc = DefWindowProcW;
-    main.hInstance = GetModuleHandleW(nullptr);
-    main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    main.lpszClassName = kMainClass;
-    WNDCLASSW canvas = main;
-    canvas.lpfnWndProc = canvasProc;
-    canvas.hbrBackground = nullptr;
-    canvas.lpszClassName = kCanvasClass;
-    return RegisterClassW(&main) && RegisterClassW(&canvas);
+HWND sharedMainWindow() {
+  static const HWND main = [] {
+    WNDCLASSW mainClass = {};
+    mainClass.lpfnWndProc = DefWindowProcW;
+    mainClass.hInstance = GetModuleHandleW(nullptr);
+    mainClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    mainClass.lpszClassName = kMainClass;
+    WNDCLASSW canvasClass = mainClass;
+    canvasClass.lpfnWndProc = canvasProc;
+    canvasClass.hbrBackground = nullptr;
+    canvasClass.lpszClassName = kCanvasClass;
+    if (!RegisterClassW(&mainClass) || !RegisterClassW(&canvasClass)) return HWND{};
+    return CreateWindowExW(0, kMainClass, L"证件输出测试", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                           40, 40, 560, 420, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   }();
-  if (!registered) return nullptr;
-  return CreateWindowExW(0, kMainClass, L"证件输出测试", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 40, 40,
-                         560, 420, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  return main;
+}
+
+HWND canvasOf(HWND main) {
+  static HWND canvas = nullptr;
+  if (!IsWindow(canvas)) {
+    canvas = CreateWindowExW(0, kCanvasClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 12, 0,
+                             OutputTestForm::kCanvasWidth, OutputTestForm::kCanvasHeight, main, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  }
+  return canvas;
 }
 
 }  // namespace
 
-OutputTestForm::OutputTestForm() : main_(createMainWindow()), dialog_(main_.get()) {
-  canvas_ = CreateWindowExW(0, kCanvasClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 12, 0, kCanvasWidth,
-                            kCanvasHeight, main_.get(), nullptr, GetModuleHandleW(nullptr), nullptr);
-  ShowWindow(main_.get(), SW_SHOW);
-  UpdateWindow(main_.get());
+OutputTestForm::OutputTestForm() : main_(sharedMainWindow()), canvas_(canvasOf(main_)), dialog_(main_) {
+  ShowWindow(main_, SW_SHOW);
+  SetForegroundWindow(main_);
+  UpdateWindow(main_);
   UpdateWindow(canvas_);
 }
-
-OutputTestForm::~OutputTestForm() = default;
 
 COLORREF OutputTestForm::canvasColourAt(int clientX, int clientY) {
   const int clientWidth = kCanvasWidth - 2;

@@ -1,6 +1,9 @@
 // A stand-in for the main window in the output tests: a real top-level window
 // with a 515 × 332 bordered canvas that paints four known quadrants, and a
-// record of the pictures handed to the photo box.
+// record of the pictures handed to the photo box. Each form has a fresh
+// common dialog; the window itself is made once and kept for the whole run,
+// because Wine under Xvfb now and then trips over a destroyed top-level
+// window that a dialog was owned by.
 #pragma once
 
 #include <windows.h>
@@ -21,7 +24,6 @@ class OutputTestForm : public Form {
   static constexpr COLORREF kQuadrants[4] = {RGB(200, 30, 30), RGB(30, 200, 30), RGB(30, 30, 200), RGB(220, 200, 40)};
 
   OutputTestForm();
-  ~OutputTestForm() override;
 
   // The colour the canvas paints at a point of its client area.
   static COLORREF canvasColourAt(int clientX, int clientY);
@@ -38,7 +40,7 @@ class OutputTestForm : public Form {
   void setFont(ControlId, const FontSpec&) override {}
   CommonDialog& commonDialog() override { return dialog_; }
   NativeWindow window(ControlId id) override;
-  NativeWindow mainWindow() override { return main_.get(); }
+  NativeWindow mainWindow() override { return main_; }
 
   struct PictureWrite {
     ControlId id;
@@ -47,8 +49,8 @@ class OutputTestForm : public Form {
   const std::vector<PictureWrite>& pictureWrites() const { return pictureWrites_; }
 
  private:
-  handles::UniqueWindow main_;
-  HWND canvas_ = nullptr;
+  HWND main_;
+  HWND canvas_;
   CommonDialog dialog_;
   std::vector<PictureWrite> pictureWrites_;
 };
