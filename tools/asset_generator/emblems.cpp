@@ -226,22 +226,40 @@ void paintCrest(cairo_t* cr, Rgb gold, double cx, double cy, double r) {
 }
 
 void paintSilverArcs(cairo_t* cr, Rgb c, double cx, double cy, double r) {
+  cairo_pattern_t* shine = metal(c, cx - r, cy - r, cx + r, cy + r);
+  // Inner rosette: overlapping arcs whose ends meet round the centre.
   cairo_set_line_width(cr, 1.1);
   for (int i = 0; i < 24; ++i) {
     const double a = 2 * M_PI * i / 24;
-    cairo_arc(cr, cx + r * 0.42 * std::cos(a), cy + r * 0.42 * std::sin(a), r * 0.50, a + M_PI * 0.55, a + M_PI * 1.45);
     cairo_new_sub_path(cr);
+    cairo_arc(cr, cx + r * 0.42 * std::cos(a), cy + r * 0.42 * std::sin(a), r * 0.50, a + M_PI * 0.55, a + M_PI * 1.45);
   }
-  cairo_pattern_t* shine = metal(c, cx - r, cy - r, cx + r, cy + r);
+  cairo_set_source(cr, shine);
+  cairo_stroke(cr);
+  // Outer band: a scalloped ring of small arcs, each pair crossing.
+  cairo_set_line_width(cr, 0.8);
+  for (int i = 0; i < 40; ++i) {
+    const double a = 2 * M_PI * i / 40;
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, cx + r * 0.80 * std::cos(a), cy + r * 0.80 * std::sin(a), r * 0.11, a - M_PI * 0.9, a + M_PI * 0.9);
+  }
   cairo_set_source(cr, shine);
   cairo_stroke(cr);
   cairo_set_line_width(cr, 2.4);
-  cairo_arc(cr, cx, cy, r * 0.95, 0, 2 * M_PI);
+  cairo_arc(cr, cx, cy, r * 0.97, 0, 2 * M_PI);
   cairo_new_sub_path(cr);
   cairo_arc(cr, cx, cy, r * 0.26, 0, 2 * M_PI);
   cairo_set_source(cr, shine);
   cairo_stroke(cr);
+  cairo_set_line_width(cr, 0.8);
+  cairo_arc(cr, cx, cy, r * 0.64, 0, 2 * M_PI);
+  cairo_set_source(cr, shine);
+  cairo_stroke(cr);
   cairo_pattern_destroy(shine);
+  // A dark disc makes the silver star stand out in the middle.
+  cairo_arc(cr, cx, cy, r * 0.245, 0, 2 * M_PI);
+  setColour(cr, darker(c, 0.75));
+  cairo_fill(cr);
   starPath(cr, cx, cy, r * 0.20);
   fillWith(cr, metal(c, cx - r * 0.2, cy - r * 0.2, cx + r * 0.2, cy + r * 0.2));
 }
