@@ -92,7 +92,7 @@ bool ComboBox::create(HWND parent) {
   SetWindowSubclass(hwnd_, &ComboBox::subclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   font_ = std::make_unique<ControlFont>(stored_);
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->get()), FALSE);
-  SendMessageW(hwnd_, CB_SETITEMHEIGHT, 0, listItemHeight() + kComboExtraItemHeight);
+  setListItemHeight(listItemHeight() + kComboExtraItemHeight);
   SendMessageW(hwnd_, CB_LIMITTEXT, 0, 0);
   for (const wchar_t* item : certificateKindItems())
     SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
@@ -101,6 +101,16 @@ bool ComboBox::create(HWND parent) {
 }
 
 int ComboBox::listItemHeight() const { return static_cast<int>(SendMessageW(hwnd_, CB_GETITEMHEIGHT, 0, 0)); }
+
+// Windows sets the list items' height with CB_SETITEMHEIGHT on any combo box;
+// Wine does so only for owner-drawn ones, so there the list is told directly.
+void ComboBox::setListItemHeight(int height) {
+  SendMessageW(hwnd_, CB_SETITEMHEIGHT, 0, height);
+  if (listItemHeight() == height) return;
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  if (GetComboBoxInfo(hwnd_, &info) && info.hwndList) SendMessageW(info.hwndList, LB_SETITEMHEIGHT, 0, height);
+}
 
 bool ComboBox::ownsWindow(HWND w) const {
   if (w == hwnd_) return true;
@@ -122,11 +132,11 @@ std::optional<HBRUSH> ComboBox::onControlColour(HDC dc) {
 }
 
 void ComboBox::setFont(const FontSpec& font) {
-  SendMessageW(hwnd_, CB_SETITEMHEIGHT, 0, listItemHeight() - kComboExtraItemHeight);
+  setListItemHeight(listItemHeight() - kComboExtraItemHeight);
   stored_ = logFontFromSpec(font);
   font_ = std::make_unique<ControlFont>(stored_);
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->get()), TRUE);
-  SendMessageW(hwnd_, CB_SETITEMHEIGHT, 0, listItemHeight() + kComboExtraItemHeight);
+  setListItemHeight(listItemHeight() + kComboExtraItemHeight);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

@@ -49,6 +49,7 @@ class ComboBox : public Control {
  private:
   static LRESULT CALLBACK subclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   int listItemHeight() const;
+  void setListItemHeight(int height);
 
   StoredFont stored_;
   std::unique_ptr<ControlFont> font_;

@@ -141,7 +141,8 @@ Control* MainWindow::controlOfWindow(HWND w) const {
 }
 
 bool MainWindow::preTranslate(const MSG& msg) {
-  if (!hwnd_ || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
+  // The window itself, its controls, and the kind list's drop-down (a popup of its own).
+  if (!hwnd_ || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd) && !controlOfWindow(msg.hwnd))) return false;
 
   if (msg.message == WM_LBUTTONDOWN) {
     if (Control* c = controlOfWindow(msg.hwnd)) {
@@ -153,14 +154,18 @@ bool MainWindow::preTranslate(const MSG& msg) {
   }
   if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
 
-  // The focused control may claim the key for itself.
-  if (HWND focus = GetFocus()) {
+  // The focused control may claim Tab or Enter for itself (a multi-line edit
+  // would). Esc is not asked about: it closes the window even while the kind
+  // list is dropped down, when the combo box would claim it.
+  if (HWND focus = GetFocus(); focus && (msg.wParam == VK_TAB || msg.wParam == VK_RETURN)) {
     const LRESULT code = SendMessageW(focus, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
     if (code & DLGC_WANTALLKEYS) return false;
     if (msg.wParam == VK_TAB && (code & DLGC_WANTTAB)) return false;
   }
 
-  const bool shift = keyDown(VK_SHIFT), ctrl = keyDown(VK_CONTROL), alt = keyDown(VK_MENU);
+  // Alt as the message itself reports it (the context bit), not a key state read later.
+  const bool alt = (HIWORD(msg.lParam) & KF_ALTDOWN) != 0;
+  const bool shift = keyDown(VK_SHIFT), ctrl = keyDown(VK_CONTROL);
   switch (msg.wParam) {
     case VK_TAB:
       if (alt) return false;
@@ -170,9 +175,17 @@ bool MainWindow::preTranslate(const MSG& msg) {
       if (shift || ctrl || alt || !mainWindowSettings().escCloses) return false;
       SendMessageW(hwnd_, WM_CLOSE, 0, 0);
       return true;
+    case VK_F4:
+      // Alt+F4 closes the window from any control. Windows' combo box passes
+      // the key on to DefWindowProc, Wine's swallows every system key.
+      if (!alt || msg.hwnd == hwnd_) return false;
+      PostMessageW(hwnd_, WM_SYSCOMMAND, SC_CLOSE, 0);
+      return true;
     case VK_RETURN:
-      // No default push button and Enter does not move the focus: the key goes on.
-      return false;
+      // No default push button and Enter does not move the focus: the key goes
+      // on to the focused control. A push button is the exception: Windows'
+      // ignores Enter, Wine's would click, and here Enter clicks nothing.
+      return dynamic_cast<PushButton*>(controlOfWindow(GetFocus())) != nullptr;
   }
   const wchar_t key = static_cast<wchar_t>(msg.wParam);
   if (alt && ((key >= L'A' && key <= L'Z') || (key >= L'0' && key <= L'9'))) return activateMnemonic(key);

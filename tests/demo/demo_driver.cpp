@@ -24,8 +24,9 @@ void shot(const AppSession& app, const wchar_t* name) {
 void focusRow(AppSession& app, int row) {
   app.activate();
   for (int i = 0; i < 9 && app.focus() != app.control(row); ++i) {
+    HWND before = app.focus();
     pressKey(VK_TAB);
-    app.settle(std::chrono::milliseconds(20));
+    waitUntil([&] { return app.focus() != before; }, std::chrono::seconds(3));
   }
 }
 

@@ -18,6 +18,8 @@ enum Row : int {
   标签11 = 20, 标签10 = 21, 通用对话框 = 22, 图片框1 = 23, 标签生成 = 24,
 };
 
+std::string narrow(const std::wstring& w) { return std::string(w.begin(), w.end()); }
+
 class MainWindowTest : public testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(app.started()) << "the program did not open its window"; }
@@ -116,16 +118,16 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInOrderAndWrapsShiftTabReverses) {
   const std::array<int, 9> order{组合框证件类型, 编辑框1, 编辑框2, 编辑框4, 按钮生成,
                                  编辑框3,       编辑框5, 按钮字体, 组合框证件类型};
   app.activate();
-  ASSERT_EQ(app.focus(), app.control(order[0]));
+  ASSERT_TRUE(waitUntil([&] { return app.focus() == app.control(order[0]); }, std::chrono::seconds(3)));
   for (size_t i = 1; i < order.size(); ++i) {
     pressKey(VK_TAB);
-    app.settle(std::chrono::milliseconds(20));
-    EXPECT_EQ(app.focus(), app.control(order[i])) << "after Tab " << i;
+    EXPECT_TRUE(waitUntil([&] { return app.focus() == app.control(order[i]); }, std::chrono::seconds(3)))
+        << "after Tab " << i;
   }
   for (size_t i = order.size() - 1; i-- > 0;) {
     pressChord({VK_SHIFT, VK_TAB});
-    app.settle(std::chrono::milliseconds(20));
-    EXPECT_EQ(app.focus(), app.control(order[i])) << "after Shift+Tab back to " << i;
+    EXPECT_TRUE(waitUntil([&] { return app.focus() == app.control(order[i]); }, std::chrono::seconds(3)))
+        << "after Shift+Tab back to " << i;
   }
 }
 
@@ -135,14 +137,19 @@ TEST_F(MainWindowTest, EnterNeitherMovesTheFocusNorClicksAButton) {
     SetForegroundWindow(app.main());
     // Reach the control with Tab, as a user would.
     for (int i = 0; i < 9 && app.focus() != app.control(row); ++i) {
+      HWND before = app.focus();
       pressKey(VK_TAB);
-      app.settle(std::chrono::milliseconds(20));
+      waitUntil([&] { return app.focus() != before; }, std::chrono::seconds(3));
     }
     ASSERT_EQ(app.focus(), app.control(row));
     pressKey(VK_RETURN);
     app.settle(std::chrono::milliseconds(300));
     EXPECT_EQ(app.focus(), app.control(row));
-    EXPECT_EQ(GetForegroundWindow(), app.main()) << "a dialog opened after Enter on row " << row;
+    HWND fg = GetForegroundWindow();
+    DWORD fgPid = 0;
+    GetWindowThreadProcessId(fg, &fgPid);
+    EXPECT_EQ(fg, app.main()) << "after Enter on row " << row << " the foreground is a " << narrow(className(fg))
+                              << " of process " << fgPid << " (program " << app.pid() << ")";
     EXPECT_TRUE(IsWindowEnabled(app.main()));
   }
 }
@@ -214,16 +221,23 @@ const CloseCase kCloseCases[] = {
     {"EscWithTheListOpen",
      [](AppSession& a) {
        pressChord({VK_MENU, VK_DOWN});
-       waitUntil([&] { return SendMessageW(a.control(组合框证件类型), CB_GETDROPPEDSTATE, 0, 0) != 0; });
+       ASSERT_TRUE(waitUntil(
+           [&] { return SendMessageW(a.control(组合框证件类型), CB_GETDROPPEDSTATE, 0, 0) != 0; }));
        pressKey(VK_ESCAPE);
      }},
     {"AltF4", [](AppSession& a) { pressChord({VK_MENU, VK_F4}); }},
     {"CloseButton",
      [](AppSession& a) {
+       // Find the close button the way the window itself answers hit tests.
        const RECT r = windowRect(a.main());
-       const int caption = GetSystemMetrics(SM_CYCAPTION);
-       const int frame = GetSystemMetrics(SM_CYFIXEDFRAME);
-       clickAt({r.right - frame - caption / 2 - 2, r.top + frame + caption / 2});
+       const int y = r.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+       for (int x = r.right - 1; x > r.right - 80; --x) {
+         if (SendMessageW(a.main(), WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
+           clickAt({x - 6, y});
+           return;
+         }
+       }
+       ADD_FAILURE() << "no close button found on the title bar";
      }},
 };
 
@@ -251,9 +265,13 @@ TEST(MainWindowStart, AWindowThatCannotBeBuiltShowsTheErrorBoxAndExitsWithMinusO
   HWND box = nullptr;
   ASSERT_TRUE(waitUntil([&] { return (box = findTopLevel(pi.dwProcessId, L"错误", L"#32770")) != nullptr; }));
   EXPECT_EQ(windowText(box), L"错误");
+  // The box may be visible a moment before its text is in place.
   std::wstring text;
-  for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-    if (className(c) == L"Static" && !windowText(c).empty()) text = windowText(c);
+  waitUntil([&] {
+    for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+      if (_wcsicmp(className(c).c_str(), L"Static") == 0 && !windowText(c).empty()) text = windowText(c);
+    return !text.empty();
+  }, std::chrono::seconds(3));
   EXPECT_EQ(text, L"运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n");
   EXPECT_FALSE(findTopLevel(pi.dwProcessId, kTitle)) << "the main window must not be shown";
 

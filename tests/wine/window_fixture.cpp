@@ -4,6 +4,19 @@
 
 namespace wintest {
 
+namespace {
+// Arrows and the navigation block are extended keys; sent without the flag
+// they would be the number pad's (and Alt with them an Alt+number code).
+bool isExtendedKey(WORD vk) {
+  switch (vk) {
+    case VK_UP: case VK_DOWN: case VK_LEFT: case VK_RIGHT: case VK_HOME: case VK_END:
+    case VK_PRIOR: case VK_NEXT: case VK_INSERT: case VK_DELETE:
+      return true;
+  }
+  return false;
+}
+}  // namespace
+
 void pump(MainWindow* window, std::chrono::milliseconds time) {
   const auto end = std::chrono::steady_clock::now() + time;
   MSG msg;
@@ -30,7 +43,8 @@ LiveWindow::LiveWindow(std::span<const EventBinding> bindings) : events_(binding
   window_ = buildWindow(events_, nullptr);
   if (window_) {
     SetForegroundWindow(window_->hwnd());
-    pump(std::chrono::milliseconds(100));
+    pumpUntil([&] { return GetForegroundWindow() == window_->hwnd(); }, std::chrono::seconds(2));
+    pump(std::chrono::milliseconds(200));
   }
 }
 
@@ -44,6 +58,7 @@ LiveWindow::~LiveWindow() {
 void LiveWindow::focus(ControlId id) {
   SetForegroundWindow(hwnd());
   SetFocus(control(id));
+  pumpUntil([&] { return GetForegroundWindow() == hwnd() && GetFocus() == control(id); }, std::chrono::seconds(2));
   pump(std::chrono::milliseconds(30));
 }
 
@@ -58,7 +73,7 @@ void sendKey(WORD vk, bool up) {
   in.type = INPUT_KEYBOARD;
   in.ki.wVk = vk;
   in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  in.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (isExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
   SendInput(1, &in, sizeof(in));
 }
 

@@ -1,9 +1,22 @@
 #include "support/app_session.h"
 
-#include <fstream>
+#include <cstdio>
 #include <thread>
 
 namespace e2e {
+
+namespace {
+// Arrows and the navigation block are extended keys; sent without the flag
+// they would be the number pad's (and Alt with them an Alt+number code).
+bool isExtendedKey(WORD vk) {
+  switch (vk) {
+    case VK_UP: case VK_DOWN: case VK_LEFT: case VK_RIGHT: case VK_HOME: case VK_END:
+    case VK_PRIOR: case VK_NEXT: case VK_INSERT: case VK_DELETE:
+      return true;
+  }
+  return false;
+}
+}  // namespace
 
 std::wstring buildFolder() {
   wchar_t path[MAX_PATH * 2] = {};
@@ -81,7 +94,7 @@ void sendKey(WORD vk, bool up, bool extended) {
   in.type = INPUT_KEYBOARD;
   in.ki.wVk = vk;
   in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-  in.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+  in.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (extended || isExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
   SendInput(1, &in, sizeof(in));
   std::this_thread::sleep_for(std::chrono::milliseconds(8));
 }
@@ -179,9 +192,10 @@ void saveBmp(const Capture& c, const std::wstring& path) {
   fh.bfType = 0x4D42;
   fh.bfOffBits = sizeof(fh) + sizeof(ih);
   fh.bfSize = fh.bfOffBits + stride * c.height;
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&fh), sizeof(fh));
-  out.write(reinterpret_cast<const char*>(&ih), sizeof(ih));
+  FILE* out = _wfopen(path.c_str(), L"wb");
+  if (!out) return;
+  fwrite(&fh, sizeof(fh), 1, out);
+  fwrite(&ih, sizeof(ih), 1, out);
   std::vector<uint8_t> row(stride, 0);
   for (int y = c.height - 1; y >= 0; --y) {
     for (int x = 0; x < c.width; ++x) {
@@ -190,8 +204,9 @@ void saveBmp(const Capture& c, const std::wstring& path) {
       row[x * 3 + 1] = (p >> 8) & 0xFF;
       row[x * 3 + 2] = (p >> 16) & 0xFF;
     }
-    out.write(reinterpret_cast<const char*>(row.data()), stride);
+    fwrite(row.data(), 1, stride, out);
   }
+  fclose(out);
 }
 
 AppSession::AppSession(const std::wstring& program, const std::wstring& workingDir) {
@@ -232,8 +247,12 @@ HWND AppSession::focus() const {
 }
 
 void AppSession::activate() {
+  if (GetForegroundWindow() == main_ && focus()) return;
   SetForegroundWindow(main_);
-  waitUntil([&] { return GetForegroundWindow() == main_; }, std::chrono::seconds(2));
+  waitUntil([&] { return GetForegroundWindow() == main_ && focus() != nullptr; }, std::chrono::seconds(3));
+  // Under Wine the X server confirms the new focus a moment later, and key
+  // state sent before that can be reset by it.
+  std::this_thread::sleep_for(std::chrono::milliseconds(150));
 }
 
 void AppSession::settle(std::chrono::milliseconds extra) {
