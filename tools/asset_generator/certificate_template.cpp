@@ -244,7 +244,7 @@ void paintPanelPattern(cairo_t* cr) {
   cairo_save(cr);
   roundedRect(cr, kPanelLeft, kPanelTop, kPanelRight - kPanelLeft, kPanelBottom - kPanelTop, 8);
   cairo_clip(cr);
-  setColour(cr, rgb(0x5C9BE0), 0.07);
+  setColour(cr, rgb(0x5C9BE0), 0.12);
   cairo_set_line_width(cr, 1.2);
   for (double y = kPanelTop - 20; y < kPanelBottom + 20; y += 12) {
     cairo_move_to(cr, kPanelLeft, y);
