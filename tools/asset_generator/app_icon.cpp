@@ -73,7 +73,7 @@ std::vector<uint8_t> drawAppIcon() {
   }
 
   // The calligraphic glyph, filled with flame; a light stroke thickens the thin brush lines.
-  const Font font{kKai, 25};
+  const Font font{kKai, 28};
   cairo_push_group(cr);
   fillFlame(cr, 4, 29);
   cairo_pattern_t* flame = cairo_pop_group(cr);
@@ -81,7 +81,7 @@ std::vector<uint8_t> drawAppIcon() {
   textPath(cr, "证", font, 16, baselineForCentre(font, 16.5), Anchor::Centre);
   setColour(cr, {1, 1, 1});
   cairo_fill_preserve(cr);
-  cairo_set_line_width(cr, 0.8);
+  cairo_set_line_width(cr, 1.3);
   cairo_stroke(cr);
   cairo_pattern_t* shape = cairo_pop_group(cr);
   cairo_set_source(cr, flame);
