@@ -58,6 +58,14 @@ TEST_F(AppIcon, HeadersDescribeOne32BitImage) {
   for (const Field& f : fields) EXPECT_EQ(le(file, f.offset, f.bytes), f.expected) << f.name;
 }
 
+TEST_F(AppIcon, ThePictureDecoderTakesIt) {
+  const auto data = pictures::decodePictureData(file);
+  ASSERT_TRUE(data.has_value());
+  EXPECT_EQ(data->format, PictureFormat::Icon);
+  EXPECT_EQ(data->width, 32);
+  EXPECT_EQ(data->height, 32);
+}
+
 TEST_F(AppIcon, BlackSquareWithARainbowFrameAndAFlameGlyph) {
   // Inside the frame, away from the glyph: black and opaque.
   for (const auto& [x, y] : {std::pair{4, 4}, std::pair{27, 4}, std::pair{4, 28}, std::pair{28, 28}}) {
