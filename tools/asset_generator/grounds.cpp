@@ -40,6 +40,18 @@ void paintLeather(cairo_t* cr, Rgb base, double x, double y, double w, double h,
     setColour(cr, darker(base, 0.35), 0.35);
     cairo_stroke(cr);
   }
+  // Fine creases wandering across the grain.
+  cairo_set_line_width(cr, 0.5);
+  for (int i = 0; i < static_cast<int>(w * h / 150); ++i) {
+    const double px = random.between(x, x + w), py = random.between(y, y + h);
+    const double a = random.between(0, 2 * M_PI), len = random.between(5, 13);
+    const double bend = random.between(-0.8, 0.8);
+    cairo_move_to(cr, px, py);
+    cairo_curve_to(cr, px + len * 0.4 * std::cos(a), py + len * 0.4 * std::sin(a), px + len * 0.7 * std::cos(a + bend),
+                   py + len * 0.7 * std::sin(a + bend), px + len * std::cos(a + bend), py + len * std::sin(a + bend));
+  }
+  setColour(cr, darker(base, 0.45), 0.30);
+  cairo_stroke(cr);
 }
 
 // Cloth: a fine weave of crossing threads.
