@@ -2,8 +2,6 @@
 // centred lines of black characters inviting a click.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "assets/embedded_pictures.h"
 #include "assets_probe.h"
 
