@@ -224,7 +224,7 @@ void paintSealRing(cairo_t* cr, const char* text, double cx, double cy, double r
 void paintSeal(cairo_t* cr, const TemplateDesign& d, const TemplateBlanks& b) {
   const double r = 30;
   const double cx = 436, cy = b.issueDate.y - r - 4;
-  // Drawn opaque into a group, then laid on at the seal's strength, like ink soaked into paper.
+  // Drawn opaque into a group, then laid on at the seal's strength.
   cairo_push_group(cr);
   setColour(cr, d.sealColour);
   cairo_set_line_width(cr, 2.4);
@@ -237,7 +237,10 @@ void paintSeal(cairo_t* cr, const TemplateDesign& d, const TemplateBlanks& b) {
   const Font under{kSans, 6.5, PANGO_WEIGHT_BOLD};
   drawText(cr, "专用章", under, d.sealColour, cx, cy + 19, Anchor::Centre, 0.5);
   cairo_pop_group_to_source(cr);
+  // Multiplied, as ink over ink: the black text under the seal stays black.
+  cairo_set_operator(cr, CAIRO_OPERATOR_MULTIPLY);
   cairo_paint_with_alpha(cr, d.sealAlpha);
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
 }
 
 void paintPanelPattern(cairo_t* cr) {
