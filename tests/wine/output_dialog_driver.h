@@ -9,6 +9,7 @@
 #include <commdlg.h>
 
 #include <chrono>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <thread>
@@ -253,6 +254,8 @@ inline bool typeInto(HWND dialog, HWND control, const std::wstring& text) {
     typeText(text);
     for (int waited = 0; waited < 1000 && windowText(control) != text; waited += 20) Sleep(20);
     if (windowText(control) == text) return true;
+    fwprintf(stderr, L"[dialog driver] attempt %d: focus on the box %d, the box holds \"%ls\"\n", attempt,
+             focusIsOnControl() ? 1 : 0, windowText(control).c_str());
   }
   return false;
 }
