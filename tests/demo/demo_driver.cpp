@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "output_demo_steps.h"
 #include "support/app_session.h"
 
 using namespace e2e;
@@ -79,9 +80,12 @@ int wmain(int argc, wchar_t** argv) {
     shot(app, k.name);
   }
 
+  const bool saved = output_demo::photoAndCertificate(app, outDir);
+  shot(app, L"with-photo");
+
   app.activate();
   pressKey(VK_ESCAPE);
   const DWORD code = app.waitForExit(std::chrono::seconds(10));
   wprintf(L"[demo] exit code %lu\n", code);
-  return code == 0 ? 0 : 1;
+  return code == 0 && saved ? 0 : 1;
 }
