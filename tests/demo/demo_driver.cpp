@@ -71,13 +71,12 @@ int wmain(int argc, wchar_t** argv) {
   app.settle(std::chrono::milliseconds(300));
   shot(app, L"filled");
 
-  const struct {
-    int index;
-    const wchar_t* name;
-  } kinds[] = {{1, L"kind-02"}, {4, L"kind-05"}, {6, L"kind-07"}, {7, L"kind-08"}, {12, L"kind-13"}, {0, L"kind-01"}};
-  for (const auto& k : kinds) {
-    chooseKind(app, k.index);
-    shot(app, k.name);
+  // Every kind once, the first last (so the demo ends where it started).
+  for (int kind = 1; kind <= 16; ++kind) {
+    chooseKind(app, kind % 16);
+    wchar_t name[16];
+    swprintf(name, 16, L"kind-%02d", kind % 16 + 1);
+    shot(app, name);
   }
 
   const bool saved = output_demo::photoAndCertificate(app, outDir);

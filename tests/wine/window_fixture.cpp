@@ -110,6 +110,15 @@ void clickScreen(POINT p, bool right) {
   SendInput(2, in, sizeof(INPUT));
 }
 
+void mouseTo(POINT p) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+  in.mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+  in.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+  SendInput(1, &in, sizeof(in));
+}
+
 POINT screenCentre(HWND w) {
   RECT r{};
   GetWindowRect(w, &r);

@@ -52,6 +52,7 @@ void pressKey(WORD vk);
 void pressChord(std::initializer_list<WORD> keys);
 void typeText(const std::wstring& text);
 void clickScreen(POINT p, bool right = false);
+void mouseTo(POINT p);
 POINT screenCentre(HWND w);
 
 // The colour of a pixel as the window's own DC shows it.
