@@ -4,8 +4,10 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <chrono>
-#include <cstdio>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "host/pictures_fixtures.h"
@@ -108,6 +110,11 @@ long threadsOfThisProcess() {
   return count;
 }
 
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
 struct Stretch {
   Rgb colour;
   double ms;
@@ -140,19 +147,26 @@ TEST(GifAnimationInABox, FramesChangeAtTheirDelays) {
   box.paintNow();
   EXPECT_EQ(box.sample(), kRed);
   const auto runs = watch(box, std::chrono::milliseconds(1600));
-  // The first run started before watching; every later one is whole.
+  // The first run started before watching; every later one is whole. A
+  // frame never shows for less than its delay. A busy machine makes frames
+  // late, never early, so the typical lateness (the median) has a bound
+  // that still tells 50 from 100 from 200 ms.
   ASSERT_GE(runs.size(), 7u);
+  std::map<std::string, std::vector<double>> stays;
   for (std::size_t i = 1; i < runs.size(); ++i) {
     const Rgb expectedNext = runs[i - 1].colour == kRed ? kGreen : runs[i - 1].colour == kGreen ? kBlue : kRed;
     EXPECT_EQ(runs[i].colour, expectedNext) << "run " << i;
     const double expectedMs = runs[i].colour == kRed ? 100 : runs[i].colour == kGreen ? 200 : 50;
-    EXPECT_NEAR(runs[i].ms, expectedMs, 15.0) << "run " << i;
+    EXPECT_GE(runs[i].ms, expectedMs - 5) << "run " << i;
+    stays[runs[i].colour == kRed ? "red" : runs[i].colour == kGreen ? "green" : "blue"].push_back(runs[i].ms - expectedMs);
   }
+  ASSERT_EQ(stays.size(), 3u);
+  for (auto& [colour, late] : stays) EXPECT_LT(median(late), 30.0) << colour << " frames are late";
 }
 
 TEST(GifAnimationInABox, StopsWithinTwentyMillisecondsAndDrawsNothingAfter) {
   BoxWindow box;
-  double slowest = 0;
+  std::vector<double> stops;
   for (int i = 0; i < 20; ++i) {
     box.animation = GifAnimation::create(box.hwnd(), threeFrames(), 1);
     ASSERT_NE(box.animation, nullptr);
@@ -160,9 +174,12 @@ TEST(GifAnimationInABox, StopsWithinTwentyMillisecondsAndDrawsNothingAfter) {
     Sleep(static_cast<DWORD>(7 + i * 13));  // stop at various points of the cycle
     const auto before = Clock::now();
     box.animation.reset();
-    slowest = std::max(slowest, std::chrono::duration<double, std::milli>(Clock::now() - before).count());
+    stops.push_back(std::chrono::duration<double, std::milli>(Clock::now() - before).count());
   }
-  EXPECT_LT(slowest, 20.0);
+  // A stop wakes the worker at once; waiting out a frame (50 to 200 ms
+  // here) would show in the median, a busy machine only in the odd one.
+  EXPECT_LT(median(stops), 20.0);
+  EXPECT_LT(*std::max_element(stops.begin(), stops.end()), 60.0);
   box.fillWhite();
   Sleep(400);
   EXPECT_EQ(box.sample(), (Rgb{255, 255, 255}));

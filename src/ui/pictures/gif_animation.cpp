@@ -71,8 +71,8 @@ void GifAnimation::play() {
       RECT client{};
       if (dc && GetClientRect(box_, &client)) drawFrame(dc.get(), client);
     }
-    // Keep to the file's timing; after a stall start the count afresh.
-    due += std::chrono::milliseconds(delayMs_);
-    if (due < Clock::now()) due = Clock::now() + std::chrono::milliseconds(delayMs_);
+    // Each frame stays its full delay from when it was shown, even after a
+    // stall: an animation that falls behind never races to catch up.
+    due = Clock::now() + std::chrono::milliseconds(delayMs_);
   }
 }
