@@ -92,16 +92,9 @@ Bytes readThroughFile(const Bytes& bytes, const char* name) {
 }
 
 Bytes pcx8() {
-  fixtures::PcxSpec s;
-  s.width = 4;
-  s.height = 3;
-  for (int y = 0; y < 3; ++y) {
-    std::vector<std::uint8_t> row;
-    for (int x = 0; x < 4; ++x) row.push_back(static_cast<std::uint8_t>((x + y) % 4));
-    s.planeRows.push_back(row);
-  }
-  s.palette = kFour;
-  return fixtures::makePcx(s);
+  std::vector<std::vector<std::uint8_t>> rows;
+  for (int y = 0; y < 3; ++y) rows.push_back({std::uint8_t(y % 4), std::uint8_t((1 + y) % 4), std::uint8_t((2 + y) % 4), std::uint8_t((3 + y) % 4)});
+  return fixtures::indexedPcx(4, 3, rows, kFour);
 }
 
 // 70 pixels wide: a row longer than one run of 63.
@@ -121,15 +114,7 @@ Bytes pcxPlanes() {
   return fixtures::makePcx(s);
 }
 
-Bytes pcx1() {
-  fixtures::PcxSpec s;
-  s.width = 10;
-  s.height = 2;
-  s.bitsPerPixel = 1;
-  s.version = 3;
-  s.planeRows = {{0b10100000, 0b01000000}, {0xFF, 0x00}};
-  return fixtures::makePcx(s);
-}
+Bytes pcx1() { return fixtures::monoPcx(10, 2, {{0b10100000, 0b01000000}, {0xFF, 0x00}}); }
 
 Bytes gifTwoColours() {
   fixtures::GifFrameSpec f;

@@ -351,6 +351,27 @@ inline Bytes makePcx(const PcxSpec& s) {
   return out;
 }
 
+// One plane of palette indices, rows top first.
+inline Bytes indexedPcx(int width, int height, std::vector<std::vector<std::uint8_t>> rows, std::vector<Rgb> palette) {
+  PcxSpec s;
+  s.width = width;
+  s.height = height;
+  s.planeRows = std::move(rows);
+  s.palette = std::move(palette);
+  return makePcx(s);
+}
+
+// Black and white, 1 bit a pixel, most significant bit first.
+inline Bytes monoPcx(int width, int height, std::vector<std::vector<std::uint8_t>> rows) {
+  PcxSpec s;
+  s.width = width;
+  s.height = height;
+  s.bitsPerPixel = 1;
+  s.version = 3;
+  s.planeRows = std::move(rows);
+  return makePcx(s);
+}
+
 // ---- ICO / CUR ----
 
 // A 32-bit image with an all-opaque mask; `colour` fills it.

@@ -69,10 +69,7 @@ std::vector<Seed> seeds() {
     s.palette.clear();
     s.planeRows = {std::vector<std::uint8_t>(15, 200), std::vector<std::uint8_t>(15, 7)};
     out.push_back({"fuzz_pcx", "pcx24", fixtures::makePcx(s)});
-    fixtures::PcxSpec mono;
-    mono.width = 12, mono.height = 2, mono.bitsPerPixel = 1, mono.version = 3;
-    mono.planeRows = {{0xF0, 0x30}, {0x0F, 0xC0}};
-    out.push_back({"fuzz_pcx", "pcx1", fixtures::makePcx(mono)});
+    out.push_back({"fuzz_pcx", "pcx1", fixtures::monoPcx(12, 2, {{0xF0, 0x30}, {0x0F, 0xC0}})});
   }
   return out;
 }

@@ -83,24 +83,9 @@ Bytes halvesJpeg() {
   return fixtures::makeJpeg(32, 32, [](int x, int) { return x < 16 ? kRed : kBlue; });
 }
 
-Bytes pcx8() {
-  fixtures::PcxSpec s;
-  s.width = 2;
-  s.height = 2;
-  s.planeRows = {{0, 1}, {2, 0}};
-  s.palette = {kRed, kGreen, kBlue};
-  return fixtures::makePcx(s);
-}
+Bytes pcx8() { return fixtures::indexedPcx(2, 2, {{0, 1}, {2, 0}}, {kRed, kGreen, kBlue}); }
 
-Bytes pcx1() {
-  fixtures::PcxSpec s;
-  s.width = 8;
-  s.height = 1;
-  s.bitsPerPixel = 1;
-  s.version = 3;
-  s.planeRows = {{0b11110000}};
-  return fixtures::makePcx(s);
-}
+Bytes pcx1() { return fixtures::monoPcx(8, 1, {{0b11110000}}); }
 
 Bytes gif() {
   fixtures::GifFrameSpec f;
