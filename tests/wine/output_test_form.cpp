@@ -58,6 +58,8 @@ OutputTestForm::OutputTestForm() : main_(sharedMainWindow()), canvas_(canvasOf(m
   UpdateWindow(canvas_);
 }
 
+OutputTestForm::~OutputTestForm() { ShowWindow(main_, SW_HIDE); }
+
 COLORREF OutputTestForm::canvasColourAt(int clientX, int clientY) {
   const int clientWidth = kCanvasWidth - 2;
   const int clientHeight = kCanvasHeight - 2;

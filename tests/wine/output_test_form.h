@@ -3,7 +3,7 @@
 // record of the pictures handed to the photo box. Each form has a fresh
 // common dialog; the window itself is made once and kept for the whole run,
 // because Wine under Xvfb now and then trips over a destroyed top-level
-// window that a dialog was owned by.
+// window that a dialog was owned by. Between tests it is hidden.
 #pragma once
 
 #include <windows.h>
@@ -24,6 +24,8 @@ class OutputTestForm : public Form {
   static constexpr COLORREF kQuadrants[4] = {RGB(200, 30, 30), RGB(30, 200, 30), RGB(30, 30, 200), RGB(220, 200, 40)};
 
   OutputTestForm();
+  // Hidden, not destroyed: other tests' windows must not lie under it.
+  ~OutputTestForm() override;
 
   // The colour the canvas paints at a point of its client area.
   static COLORREF canvasColourAt(int clientX, int clientY);
