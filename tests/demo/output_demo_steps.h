@@ -40,13 +40,10 @@ inline void drawPhoto(const std::wstring& path) {
 inline bool answerFileDialog(e2e::AppSession& app, const std::wstring& path) {
   HWND dialog = dialog_driver::waitForDialog(app.thread(), {}, 5000);
   if (!dialog) return false;
-  HWND edit = nullptr;
-  for (int waited = 0; waited < 3000 && !(edit = dialog_driver::fileNameEdit(dialog)); waited += 50) Sleep(50);
-  if (!edit || !dialog_driver::typeInto(dialog, edit, path)) {
+  if (!dialog_driver::typePathAndConfirm(dialog, path)) {
     dialog_driver::cancelRemainingDialogs(app.thread());
     return false;
   }
-  dialog_driver::clickButton(dialog, IDOK);
   // Saving over an earlier demo's certificate: yes.
   if (HWND question = dialog_driver::waitForDialog(app.thread(), {dialog}, 1000)) {
     dialog_driver::clickButton(question, IDYES);

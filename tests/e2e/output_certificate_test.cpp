@@ -26,13 +26,6 @@ constexpr int kGenerateButton = 6;
 constexpr int kPhotoBox = 23;
 constexpr int kCanvas = 24;
 
-std::string narrow(const std::wstring& text) {
-  std::string out(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr)), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
-  if (!out.empty()) out.pop_back();
-  return out;
-}
-
 std::wstring fileNameOf(const std::wstring& path) { return path.substr(path.find_last_of(L'\\') + 1); }
 
 Bytes solidJpeg(Rgb colour, fixtures::JpegColour kind = fixtures::JpegColour::Rgb) {
@@ -88,16 +81,10 @@ class OutputE2eTest : public testing::Test {
     return dd::waitForDialog(app.thread(), {}, 5000);
   }
 
-  // Types the path, presses the dialog's OK button and waits until it closes.
   bool confirm(HWND dialog, const std::wstring& path) {
-    HWND edit = nullptr;
-    for (int waited = 0; waited < 3000 && !(edit = dd::fileNameEdit(dialog)); waited += 50) Sleep(50);
-    if (!edit || !dd::typeInto(dialog, edit, path)) {
-      ADD_FAILURE() << "could not type " << narrow(path);
-      return false;
-    }
-    dd::clickButton(dialog, IDOK);
-    return true;
+    if (dd::typePathAndConfirm(dialog, path)) return true;
+    ADD_FAILURE() << "could not type " << utf8(path) << " into the file dialog";
+    return false;
   }
 
   bool loadPhoto(const std::wstring& path) {
@@ -218,8 +205,7 @@ TEST_F(OutputE2eTest, FirstPhotoDialogShowsAnEmptyNameTheJpgFilterAndWantsAnExis
   const Capture before = photoOnScreen();
   HWND dialog = openPhotoDialog();
   ASSERT_TRUE(dialog) << "no open dialog after a click on the photo";
-  HWND edit = nullptr;
-  for (int waited = 0; waited < 3000 && !(edit = dd::fileNameEdit(dialog)); waited += 50) Sleep(50);
+  HWND edit = dd::waitForFileNameEdit(dialog);
   ASSERT_TRUE(edit);
   EXPECT_EQ(dd::windowText(edit), L"");
   EXPECT_EQ(dd::comboItems(GetDlgItem(dialog, dd::kFileTypeCombo)), std::vector<std::wstring>{L"jpg图片"});
@@ -309,8 +295,7 @@ TEST_F(OutputE2eTest, SavedFileIsTheCanvasOnScreen) {
   // The photo's path is proposed, and confirming it asks before overwriting.
   HWND dialog = openSaveDialog();
   ASSERT_TRUE(dialog);
-  HWND edit = nullptr;
-  for (int waited = 0; waited < 3000 && !(edit = dd::fileNameEdit(dialog)); waited += 50) Sleep(50);
+  HWND edit = dd::waitForFileNameEdit(dialog);
   ASSERT_TRUE(edit);
   EXPECT_EQ(dd::windowText(edit), fileNameOf(photo));
   dd::clickButton(dialog, IDOK);
@@ -325,7 +310,7 @@ TEST_F(OutputE2eTest, SavedFileIsTheCanvasOnScreen) {
   // Cancelling kept the photo's path; now save under a name without extension.
   dialog = openSaveDialog();
   ASSERT_TRUE(dialog);
-  for (int waited = 0; waited < 3000 && !(edit = dd::fileNameEdit(dialog)); waited += 50) Sleep(50);
+  edit = dd::waitForFileNameEdit(dialog);
   EXPECT_EQ(dd::windowText(edit), fileNameOf(photo));
   dd::clickButton(dialog, IDCANCEL);
   ASSERT_TRUE(dd::waitUntilClosed(dialog));
@@ -375,13 +360,13 @@ TEST_F(OutputE2eTest, SavedFileIsTheCanvasOnScreen) {
   // Other extensions get the same BMP bytes.
   for (const wchar_t* name : {L"证书.png", L"证书.bmp"}) {
     ASSERT_EQ(saveAs(folder.file(name)), L"(none)");
-    EXPECT_EQ(contentOf(folder.file(name)), file) << narrow(name);
+    EXPECT_EQ(contentOf(folder.file(name)), file) << utf8(name);
   }
 
   // The photo dialog now proposes the file saved last.
   dialog = openPhotoDialog();
   ASSERT_TRUE(dialog);
-  for (int waited = 0; waited < 3000 && !(edit = dd::fileNameEdit(dialog)); waited += 50) Sleep(50);
+  edit = dd::waitForFileNameEdit(dialog);
   EXPECT_EQ(dd::windowText(edit), L"证书.bmp");
   dd::clickButton(dialog, IDCANCEL);
   dd::waitUntilClosed(dialog);
@@ -416,9 +401,9 @@ TEST_P(FailedSaveTest, OldFileKeptAndTheReasonShown) {
   const std::wstring text = saveAs(target, true);
   if (holder != INVALID_HANDLE_VALUE) CloseHandle(holder);
 
-  EXPECT_TRUE(text.starts_with(L"证件图片没有保存。")) << narrow(text);
-  EXPECT_NE(text.find(target), std::wstring::npos) << narrow(text);
-  EXPECT_NE(text.find(L"原因："), std::wstring::npos) << narrow(text);
+  EXPECT_TRUE(text.starts_with(L"证件图片没有保存。")) << utf8(text);
+  EXPECT_NE(text.find(target), std::wstring::npos) << utf8(text);
+  EXPECT_NE(text.find(L"原因："), std::wstring::npos) << utf8(text);
   EXPECT_EQ(boxCaption, L"错误");
   EXPECT_EQ(boxOwner, app.main());
   EXPECT_EQ(folderSnapshot(folder.path()), before) << "the folder changed";
@@ -444,8 +429,8 @@ TEST_F(OutputE2eTest, FullDiskKeepsTheOldFileAndSaysSo) {
 
   const std::wstring text = saveAs(target, true);
 
-  EXPECT_TRUE(text.starts_with(L"证件图片没有保存。")) << narrow(text);
-  EXPECT_NE(text.find(target), std::wstring::npos) << narrow(text);
+  EXPECT_TRUE(text.starts_with(L"证件图片没有保存。")) << utf8(text);
+  EXPECT_NE(text.find(target), std::wstring::npos) << utf8(text);
   EXPECT_EQ(folderSnapshot(full.path()), before);
   EXPECT_TRUE(app.running());
 }

@@ -35,6 +35,8 @@ inline std::wstring windowText(HWND window);
 inline std::wstring className(HWND window);
 // The edit box that holds the file name in a file dialog.
 inline HWND fileNameEdit(HWND dialog);
+// The same, waiting up to three seconds for the dialog to build it.
+inline HWND waitForFileNameEdit(HWND dialog);
 // The full path a file dialog would return now: its folder and the name typed.
 inline std::wstring proposedPath(HWND dialog);
 // The edit box of a combo box (at any depth inside `control`).
@@ -53,6 +55,10 @@ inline void pressKey(WORD virtualKey);
 // Focuses `control`, replaces its text by typing, and checks it arrived.
 inline bool typeInto(HWND dialog, HWND control, const std::wstring& text);
 inline void clickButton(HWND dialog, int id);
+// Types `path` into a file dialog's name box and presses its OK button (Enter
+// could pick an entry of the name box's completion list instead). False when
+// the typed name did not arrive.
+inline bool typePathAndConfirm(HWND dialog, const std::wstring& path);
 // Cancels the thread's dialogs until none is left, so that a GUI thread a
 // failed script left inside a dialog comes out of it.
 inline void cancelRemainingDialogs(DWORD threadId);
@@ -113,6 +119,21 @@ inline void sendKey(WORD virtualKey, wchar_t unicode, bool up) {
 
 inline void settle() { Sleep(50); }
 
+inline std::wstring settledText(HWND control) {
+  std::wstring last = windowText(control);
+  for (int quiet = 0, waited = 0; quiet < 300 && waited < 5000; waited += 50) {
+    Sleep(50);
+    std::wstring now = windowText(control);
+    if (now == last) {
+      quiet += 50;
+    } else {
+      quiet = 0;
+      last = std::move(now);
+    }
+  }
+  return last;
+}
+
 }  // namespace detail
 
 inline HWND waitForDialog(DWORD threadId, const std::vector<HWND>& except, int timeoutMs) {
@@ -158,6 +179,12 @@ inline HWND fileNameEdit(HWND dialog) {
   if (HWND edit = GetDlgItem(dialog, kFileNameEdit); edit && IsWindowVisible(edit)) return edit;
   HWND combo = GetDlgItem(dialog, kFileNameCombo);
   return combo ? editInside(combo) : nullptr;
+}
+
+inline HWND waitForFileNameEdit(HWND dialog) {
+  HWND edit = nullptr;
+  for (int waited = 0; waited < 3000 && !(edit = fileNameEdit(dialog)); waited += 50) Sleep(50);
+  return edit;
 }
 
 inline std::wstring proposedPath(HWND dialog) {
@@ -252,10 +279,12 @@ inline bool typeInto(HWND dialog, HWND control, const std::wstring& text) {
     SendMessageW(control, EM_SETSEL, 0, -1);
     pressKey(VK_DELETE);
     typeText(text);
-    for (int waited = 0; waited < 1000 && windowText(control) != text; waited += 20) Sleep(20);
-    if (windowText(control) == text) return true;
+    // A busy dialog (listing a folder, completing the name) takes the keys
+    // late: judge the text once it has stopped changing.
+    const std::wstring typed = detail::settledText(control);
+    if (typed == text) return true;
     fwprintf(stderr, L"[dialog driver] attempt %d: focus on the box %d, the box holds \"%ls\"\n", attempt,
-             focusIsOnControl() ? 1 : 0, windowText(control).c_str());
+             focusIsOnControl() ? 1 : 0, typed.c_str());
   }
   return false;
 }
@@ -263,6 +292,13 @@ inline bool typeInto(HWND dialog, HWND control, const std::wstring& text) {
 inline void clickButton(HWND dialog, int id) {
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
   detail::settle();
+}
+
+inline bool typePathAndConfirm(HWND dialog, const std::wstring& path) {
+  HWND edit = waitForFileNameEdit(dialog);
+  if (!edit || !typeInto(dialog, edit, path)) return false;
+  clickButton(dialog, IDOK);
+  return true;
 }
 
 inline void cancelRemainingDialogs(DWORD threadId) {

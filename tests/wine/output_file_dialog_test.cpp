@@ -21,39 +21,15 @@ namespace {
 
 namespace dd = dialog_driver;
 
-std::string narrow(const std::wstring& text) {
-  std::string out(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr)), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
-  if (!out.empty()) out.pop_back();
-  return out;
-}
-
 class FileDialogTest : public testing::Test {
  protected:
   static void SetUpTestSuite() { OleInitialize(nullptr); }
   static void TearDownTestSuite() { OleUninitialize(); }
 
-  // Types `path` into the file dialog and confirms it with its OK button
-  // (Enter could pick an entry of the name box's completion list instead).
   static bool confirmPath(HWND dialog, const std::wstring& path) {
-    HWND edit = nullptr;
-    for (int waited = 0; waited < 3000 && !(edit = dd::fileNameEdit(dialog)); waited += 50) Sleep(50);
-    if (!edit) {
-      ADD_FAILURE() << "no file name box in the dialog";
-      return false;
-    }
-    if (!dd::typeInto(dialog, edit, path)) {
-      GUITHREADINFO info = {};
-      info.cbSize = sizeof info;
-      GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
-      HWND front = GetForegroundWindow();
-      ADD_FAILURE() << "typed " << narrow(path) << ", the box holds " << narrow(dd::windowText(edit))
-                    << "; foreground " << front << " " << narrow(dd::className(front)) << " dialog " << dialog
-                    << " focus " << info.hwndFocus << " edit " << edit << " active " << info.hwndActive;
-      return false;
-    }
-    dd::clickButton(dialog, IDOK);
-    return true;
+    if (dd::typePathAndConfirm(dialog, path)) return true;
+    ADD_FAILURE() << "could not type " << utf8(path) << " into the file dialog";
+    return false;
   }
 
   // Runs the save handler, typing `path` and answering an overwrite question
@@ -280,7 +256,7 @@ TEST_F(FileDialogTest, FailedSaveIsReportedAndKeepsTheOldFile) {
 
   const std::wstring text = generateInto(target, true);
 
-  EXPECT_EQ(text, saveErrorMessage(target, systemErrorText(ERROR_ACCESS_DENIED))) << narrow(text);
+  EXPECT_EQ(text, saveErrorMessage(target, systemErrorText(ERROR_ACCESS_DENIED))) << utf8(text);
   EXPECT_EQ(boxCaption_, L"错误");
   EXPECT_EQ(boxOwner_, form_.mainWindow());
   EXPECT_EQ(contentOf(target), old);
@@ -294,7 +270,7 @@ TEST_F(FileDialogTest, EmptyCaptureWritesNothingAndIsReported) {
 
   const std::wstring text = generateInto(target);
 
-  EXPECT_EQ(text, saveErrorMessage(target + L".jpg", kEmptyCaptureReason)) << narrow(text);
+  EXPECT_EQ(text, saveErrorMessage(target + L".jpg", kEmptyCaptureReason)) << utf8(text);
   EXPECT_EQ(boxCaption_, L"错误");
   EXPECT_TRUE(folderSnapshot(folder_.path()).empty());
 }

@@ -66,7 +66,7 @@ void expectFolderUnchanged(const std::wstring& folder, const std::map<std::wstri
   const auto after = folderSnapshot(folder);
   std::wstring names;
   for (const auto& [name, content] : after) names += name + L" ";
-  EXPECT_EQ(after.size(), before.size()) << "files now: " << std::string(names.begin(), names.end());
+  EXPECT_EQ(after.size(), before.size()) << "files now: " << utf8(names);
   for (const auto& [name, content] : before) {
     const auto kept = after.find(name);
     EXPECT_TRUE(kept != after.end() && kept->second == content) << "changed or removed";
@@ -206,7 +206,7 @@ TEST(ReadFileBytesTest, UnreadableFilesGiveNothing) {
   const std::wstring empty = folder.file(L"empty.jpg");
   ASSERT_TRUE(writeWholeFile(empty, {}));
   const std::wstring cases[] = {L"", folder.file(L"vanished.jpg"), empty, folder.path()};
-  for (const std::wstring& path : cases) EXPECT_TRUE(readFileBytes(path).empty()) << std::string(path.begin(), path.end());
+  for (const std::wstring& path : cases) EXPECT_TRUE(readFileBytes(path).empty()) << utf8(path);
 }
 
 TEST(ReadFileBytesTest, FileHeldOpenForWritingGivesNothing) {

@@ -32,6 +32,8 @@ inline bool fileExists(const std::wstring& path);
 inline std::map<std::wstring, std::vector<uint8_t>> folderSnapshot(const std::wstring& folder);
 
 inline std::vector<uint8_t> bytesOf(const std::string& text);
+// For messages of failed checks.
+inline std::string utf8(const std::wstring& text);
 
 namespace scratch_detail {
 
@@ -121,3 +123,10 @@ inline std::map<std::wstring, std::vector<uint8_t>> folderSnapshot(const std::ws
 }
 
 inline std::vector<uint8_t> bytesOf(const std::string& text) { return std::vector<uint8_t>(text.begin(), text.end()); }
+
+inline std::string utf8(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+  return out;
+}
