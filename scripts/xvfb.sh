@@ -1,5 +1,5 @@
 # Starts a private Xvfb screen of 1024 x 768 x 24 and points DISPLAY at it (sourced).
-# stop_xvfb ends it and the Wine server that served it.
+# stop_xvfb ends it; the Wine server leaves by itself once its last client is gone.
 start_xvfb() {
   local n
   for n in $(seq 90 140); do
@@ -20,7 +20,6 @@ start_xvfb() {
 }
 
 stop_xvfb() {
-  wineserver -k >/dev/null 2>&1 || true
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
   wait "${XVFB_PID:-}" 2>/dev/null || true
 }

@@ -215,7 +215,7 @@ const CloseCase kCloseCases[] = {
     {"EscInAnEditBox",
      [](AppSession& a) {
        pressKey(VK_TAB);
-       a.settle();
+       ASSERT_TRUE(waitUntil([&] { return a.focus() == a.control(编辑框1); }, std::chrono::seconds(3)));
        pressKey(VK_ESCAPE);
      }},
     {"EscWithTheListOpen",
@@ -284,6 +284,25 @@ TEST(MainWindowStart, AWindowThatCannotBeBuiltShowsTheErrorBoxAndExitsWithMinusO
   EXPECT_EQ(code, 0xFFFFFFFFu);
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
+}
+
+}  // namespace
+
+namespace {
+
+// The suite runs once per locale; make sure each run really is under its own
+// code page, so that the Chinese texts above are checked under both.
+TEST(Locale, TheRunsCodePageFollowsItsLocale) {
+  wchar_t lang[64] = {};
+  GetEnvironmentVariableW(L"LANG", lang, 64);
+  const std::wstring l(lang);
+  if (l.rfind(L"zh_CN", 0) == 0) {
+    EXPECT_EQ(GetACP(), 936u);
+  } else if (l.rfind(L"en_US", 0) == 0) {
+    EXPECT_EQ(GetACP(), 1252u);
+  } else {
+    GTEST_SKIP() << "no locale given";
+  }
 }
 
 }  // namespace

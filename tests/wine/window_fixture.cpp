@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include <thread>
+#include <vector>
 
 namespace wintest {
 
@@ -82,9 +83,21 @@ void pressKey(WORD vk) {
   sendKey(vk, true);
 }
 
+// One SendInput call for the whole chord: nothing can come between the
+// modifier and the key (under Wine a focus change may reset key state).
 void pressChord(std::initializer_list<WORD> keys) {
-  for (WORD k : keys) sendKey(k);
-  for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) sendKey(*it, true);
+  std::vector<INPUT> in;
+  auto add = [&](WORD vk, bool up) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = vk;
+    i.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    i.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (isExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
+    in.push_back(i);
+  };
+  for (WORD k : keys) add(k, false);
+  for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) add(*it, true);
+  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
 void typeText(const std::wstring& text) {

@@ -119,9 +119,22 @@ void pressKey(WORD vk, bool extended) {
   keyUp(vk, extended);
 }
 
+// One SendInput call for the whole chord: nothing can come between the
+// modifier and the key (under Wine a focus change may reset key state).
 void pressChord(std::initializer_list<WORD> keys) {
-  for (WORD k : keys) keyDown(k);
-  for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) keyUp(*it);
+  std::vector<INPUT> in;
+  auto add = [&](WORD vk, bool up) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = vk;
+    i.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    i.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (isExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
+    in.push_back(i);
+  };
+  for (WORD k : keys) add(k, false);
+  for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) add(*it, true);
+  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+  std::this_thread::sleep_for(std::chrono::milliseconds(15));
 }
 
 void typeText(const std::wstring& text) {
@@ -256,7 +269,8 @@ void AppSession::activate() {
 }
 
 void AppSession::settle(std::chrono::milliseconds extra) {
-  // A sent message is answered only after the program has emptied what came before it.
+  // Idle: the program waits for input with none pending.
+  WaitForInputIdle(pi_.hProcess, 2000);
   DWORD_PTR ignored = 0;
   SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
   std::this_thread::sleep_for(extra);
