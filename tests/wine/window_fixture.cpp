@@ -45,7 +45,9 @@ LiveWindow::LiveWindow(std::span<const EventBinding> bindings) : events_(binding
   if (window_) {
     SetForegroundWindow(window_->hwnd());
     pumpUntil([&] { return GetForegroundWindow() == window_->hwnd(); }, std::chrono::seconds(2));
-    pump(std::chrono::milliseconds(200));
+    // A new window takes the X server's input focus a moment after Windows'
+    // foreground: keys sent before that can be lost under Wine.
+    pump(std::chrono::milliseconds(400));
   }
 }
 

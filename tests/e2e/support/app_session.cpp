@@ -233,6 +233,9 @@ AppSession::AppSession(const std::wstring& program, const std::wstring& workingD
   waitUntil([&] { return (main_ = findTopLevel(pi_.dwProcessId, kTitle)) != nullptr; });
   if (main_) {
     activate();
+    // A new window takes the X server's input focus a moment after Windows'
+    // foreground: keys sent before that can be lost under Wine.
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
     settle();
   }
 }
