@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <ole2.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <commdlg.h>
 
 #include <algorithm>
 #include <string>
@@ -106,6 +108,37 @@ TEST_F(FileDialogTest, FirstDialogShowsAnEmptyNameAndOnlyTheJpgFilter) {
   EXPECT_TRUE(IsWindowEnabled(form_.mainWindow()));
   EXPECT_EQ(GetFocus(), form_.window(ControlId::标签生成)) << "the focus did not come back";
   EXPECT_EQ(dialog.fileName(), L"");
+}
+
+TEST_F(FileDialogTest, TitleFolderAndFilterIndexReachTheDialog) {
+  CommonDialog& dialog = form_.commonDialog();
+  dialog.setKind(DialogKind::OpenFile);
+  dialog.setTitle(L"选择照片");
+  dialog.setInitialDir(folder_.path());
+  dialog.setFilter(L"jpg图片|*.jpg|bmp图片|*.bmp  ");
+  dialog.setFilterIndex(1);
+
+  std::wstring title, selectedFilter, folder;
+  std::vector<std::wstring> filters;
+  dd::whileDialogRuns(
+      [&](DWORD gui) {
+        HWND window = dd::waitForDialog(gui);
+        if (!window) return;
+        title = dd::windowText(window);
+        HWND types = GetDlgItem(window, dd::kFileTypeCombo);
+        filters = dd::comboItems(types);
+        selectedFilter = dd::comboSelection(types);
+        wchar_t path[MAX_PATH] = {};
+        SendMessageW(window, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(path));
+        folder = path;
+        dd::clickButton(window, IDCANCEL);
+      },
+      [&] { EXPECT_FALSE(dialog.runDialog()); });
+
+  EXPECT_EQ(title, L"选择照片");
+  EXPECT_EQ(filters, (std::vector<std::wstring>{L"jpg图片", L"bmp图片"}));
+  EXPECT_EQ(selectedFilter, L"bmp图片");
+  EXPECT_EQ(folder, folder_.path());
 }
 
 TEST_F(FileDialogTest, OpenDialogAcceptsOnlyAnExistingFile) {
