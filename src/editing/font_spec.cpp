@@ -25,4 +25,8 @@ int mulDivRounded(int a, int b, int c) {
 
 int lfHeightForPoints(int points, int dpi) { return -mulDivRounded(points < 0 ? 0 : points, dpi, 72); }
 
-int pointsForLfHeight(int lfHeight, int dpi) { return mulDivRounded(std::abs(lfHeight), 72, dpi); }
+int pointsForLfHeight(int lfHeight, int dpi) {
+  // The magnitude of INT_MIN does not fit an int: such a height has no size in points.
+  if (lfHeight == INT32_MIN) return -1;
+  return mulDivRounded(std::abs(lfHeight), 72, dpi);
+}
