@@ -15,8 +15,7 @@
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
-
+#include "bare_jpeg_decode.h"
 #include "host/pictures_fixtures.h"
 #include "ui/pictures/picture.h"
 #include "soak/control_focus.h"
@@ -77,6 +76,7 @@ std::wstring textOf(HWND w) {
   return text;
 }
 
+// Not e2e::typeText: it sleeps after every key, and that sleep would count.
 void sendUnicode(wchar_t ch) {
   INPUT in[2]{};
   for (int i = 0; i < 2; ++i) {
@@ -299,22 +299,8 @@ fixtures::Bytes photoJpeg(int width, int height, uint8_t blue) {
 
 double bareDecodeMs(const fixtures::Bytes& bytes) {
   const auto start = Clock::now();
-  jpeg_decompress_struct c{};
-  jpeg_error_mgr errors{};
-  c.err = jpeg_std_error(&errors);
-  jpeg_create_decompress(&c);
-  jpeg_mem_src(&c, bytes.data(), static_cast<unsigned long>(bytes.size()));
-  jpeg_read_header(&c, TRUE);
-  jpeg_start_decompress(&c);
-  const size_t stride = size_t{c.output_width} * c.output_components;
-  std::vector<unsigned char> out(stride * c.output_height);
-  while (c.output_scanline < c.output_height) {
-    JSAMPROW rowPointer = out.data() + stride * c.output_scanline;
-    jpeg_read_scanlines(&c, &rowPointer, 1);
-  }
-  jpeg_finish_decompress(&c);
-  jpeg_destroy_decompress(&c);
-  return msSince(start);
+  const auto pixels = bench::bareJpegDecode(bytes);
+  return pixels.empty() ? -1 : msSince(start);
 }
 
 double plainWriteMs(const std::wstring& path, const std::vector<uint8_t>& bytes) {

@@ -6,33 +6,13 @@
 #include <cstdio>
 #include <vector>
 
-#include <jpeglib.h>
-
+#include "bare_jpeg_decode.h"
 #include "host/pictures_fixtures.h"
 #include "ui/pictures/decoded_picture.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-std::vector<unsigned char> bareDecode(const fixtures::Bytes& bytes) {
-  jpeg_decompress_struct c{};
-  jpeg_error_mgr errors{};
-  c.err = jpeg_std_error(&errors);
-  jpeg_create_decompress(&c);
-  jpeg_mem_src(&c, bytes.data(), static_cast<unsigned long>(bytes.size()));
-  jpeg_read_header(&c, TRUE);
-  jpeg_start_decompress(&c);
-  const std::size_t stride = std::size_t{c.output_width} * c.output_components;
-  std::vector<unsigned char> out(stride * c.output_height);
-  while (c.output_scanline < c.output_height) {
-    JSAMPROW row = out.data() + stride * c.output_scanline;
-    jpeg_read_scanlines(&c, &row, 1);
-  }
-  jpeg_finish_decompress(&c);
-  jpeg_destroy_decompress(&c);
-  return out;
-}
 
 double millisecondsOf(const auto& run) {
   const auto start = Clock::now();
@@ -49,7 +29,7 @@ void compare(const char* name, const fixtures::Bytes& bytes, int rounds) {
   std::vector<double> ours, bare;
   std::size_t sink = 0;
   const auto runOurs = [&] { ours.push_back(millisecondsOf([&] { sink += pictures::decodePictureData(bytes)->width; })); };
-  const auto runBare = [&] { bare.push_back(millisecondsOf([&] { sink += bareDecode(bytes).size(); })); };
+  const auto runBare = [&] { bare.push_back(millisecondsOf([&] { sink += bench::bareJpegDecode(bytes).size(); })); };
   for (int i = 0; i < rounds; ++i) {
     // Alternate which goes first, so neither always finds a warm cache.
     if (i % 2 == 0) {

@@ -485,7 +485,10 @@ int Soak::run() {
     int roll = pick(totalWeight);
     const Choice* choice = choices;
     while (roll >= choice->weight) roll -= (choice++)->weight;
-    if (verbose_) fwprintf(stderr, L"[soak] %d %hs\n", done + 1, choice->name);
+    if (verbose_) {
+      fwprintf(stderr, L"[soak] %d %hs\n", done + 1, choice->name);
+      fflush(stderr);
+    }
     const bool ok = (this->*choice->action)() && checkInvariants(choice->name);
     if (!ok) {
       wprintf(L"[soak] FAULT seed=%u action %d (%hs): %hs\n", seed_, done + 1, choice->name, fault_.c_str());
