@@ -1,22 +1,11 @@
 #include "window_fixture.h"
 
+#include "common/real_input.h"
+
 #include <thread>
 #include <vector>
 
 namespace wintest {
-
-namespace {
-// Arrows and the navigation block are extended keys; sent without the flag
-// they would be the number pad's (and Alt with them an Alt+number code).
-bool isExtendedKey(WORD vk) {
-  switch (vk) {
-    case VK_UP: case VK_DOWN: case VK_LEFT: case VK_RIGHT: case VK_HOME: case VK_END:
-    case VK_PRIOR: case VK_NEXT: case VK_INSERT: case VK_DELETE:
-      return true;
-  }
-  return false;
-}
-}  // namespace
 
 void pump(MainWindow* window, std::chrono::milliseconds time) {
   const auto end = std::chrono::steady_clock::now() + time;
@@ -71,68 +60,18 @@ std::wstring LiveWindow::captionOf(HWND w) {
   return text;
 }
 
-void sendKey(WORD vk, bool up) {
-  INPUT in{};
-  in.type = INPUT_KEYBOARD;
-  in.ki.wVk = vk;
-  in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-  in.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (isExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
-  SendInput(1, &in, sizeof(in));
-}
-
-void pressKey(WORD vk) {
-  sendKey(vk);
-  sendKey(vk, true);
-}
-
-// One SendInput call for the whole chord: nothing can come between the
-// modifier and the key (under Wine a focus change may reset key state).
-void pressChord(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> in;
-  auto add = [&](WORD vk, bool up) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = vk;
-    i.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    i.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (isExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
-    in.push_back(i);
-  };
-  for (WORD k : keys) add(k, false);
-  for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) add(*it, true);
-  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-}
-
-void typeText(const std::wstring& text) {
-  for (wchar_t ch : text) {
-    INPUT in[2]{};
-    for (int i = 0; i < 2; ++i) {
-      in[i].type = INPUT_KEYBOARD;
-      in[i].ki.wScan = ch;
-      in[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
-    }
-    SendInput(2, in, sizeof(INPUT));
-  }
-}
+void sendKey(WORD vk, bool up) { real_input::sendKey(vk, up); }
+void pressKey(WORD vk) { real_input::pressKey(vk); }
+void pressChord(std::initializer_list<WORD> keys) { real_input::pressChord(keys); }
+void typeText(const std::wstring& text) { real_input::typeText(text); }
 
 void clickScreen(POINT p, bool right) {
+  // Put the pointer there first, as a hand on the mouse would.
   SetCursorPos(p.x, p.y);
-  INPUT in[2]{};
-  for (int i = 0; i < 2; ++i) {
-    in[i].type = INPUT_MOUSE;
-    in[i].mi.dwFlags = right ? (i ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_RIGHTDOWN)
-                             : (i ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN);
-  }
-  SendInput(2, in, sizeof(INPUT));
+  real_input::click(p, right);
 }
 
-void mouseTo(POINT p) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-  in.mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-  in.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-  SendInput(1, &in, sizeof(in));
-}
+void mouseTo(POINT p) { real_input::mouseTo(p); }
 
 POINT screenCentre(HWND w) {
   RECT r{};

@@ -1,22 +1,12 @@
 #include "support/app_session.h"
 
+#include "common/real_input.h"
+
 #include <cstdio>
 #include <thread>
 
 namespace e2e {
 
-namespace {
-// Arrows and the navigation block are extended keys; sent without the flag
-// they would be the number pad's (and Alt with them an Alt+number code).
-bool isExtendedKey(WORD vk) {
-  switch (vk) {
-    case VK_UP: case VK_DOWN: case VK_LEFT: case VK_RIGHT: case VK_HOME: case VK_END:
-    case VK_PRIOR: case VK_NEXT: case VK_INSERT: case VK_DELETE:
-      return true;
-  }
-  return false;
-}
-}  // namespace
 
 std::wstring buildFolder() {
   wchar_t path[MAX_PATH * 2] = {};
@@ -87,84 +77,14 @@ HWND findTopLevel(DWORD pid, const std::wstring& title, const std::wstring& cls)
   return search.found;
 }
 
-namespace {
-
-void sendKey(WORD vk, bool up, bool extended) {
-  INPUT in{};
-  in.type = INPUT_KEYBOARD;
-  in.ki.wVk = vk;
-  in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-  in.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (extended || isExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
-  SendInput(1, &in, sizeof(in));
-  std::this_thread::sleep_for(std::chrono::milliseconds(8));
-}
-
-void sendMouse(POINT screen, DWORD flags) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-  in.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-  in.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
-  SendInput(1, &in, sizeof(in));
-  std::this_thread::sleep_for(std::chrono::milliseconds(15));
-}
-
-}  // namespace
-
-void keyDown(WORD vk, bool extended) { sendKey(vk, false, extended); }
-void keyUp(WORD vk, bool extended) { sendKey(vk, true, extended); }
-
-void pressKey(WORD vk, bool extended) {
-  keyDown(vk, extended);
-  keyUp(vk, extended);
-}
-
-// One SendInput call for the whole chord: nothing can come between the
-// modifier and the key (under Wine a focus change may reset key state).
-void pressChord(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> in;
-  auto add = [&](WORD vk, bool up) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = vk;
-    i.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    i.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (isExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
-    in.push_back(i);
-  };
-  for (WORD k : keys) add(k, false);
-  for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) add(*it, true);
-  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-  std::this_thread::sleep_for(std::chrono::milliseconds(15));
-}
-
-void typeText(const std::wstring& text) {
-  for (wchar_t ch : text) {
-    INPUT in[2]{};
-    for (int i = 0; i < 2; ++i) {
-      in[i].type = INPUT_KEYBOARD;
-      in[i].ki.wScan = ch;
-      in[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
-    }
-    SendInput(2, in, sizeof(INPUT));
-    std::this_thread::sleep_for(std::chrono::milliseconds(8));
-  }
-}
-
-void mouseTo(POINT screen) { sendMouse(screen, 0); }
-
-void clickAt(POINT screen, bool right) {
-  sendMouse(screen, 0);
-  sendMouse(screen, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
-  sendMouse(screen, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
-}
-
-void doubleClickAt(POINT screen) {
-  sendMouse(screen, 0);
-  for (int i = 0; i < 2; ++i) {
-    sendMouse(screen, MOUSEEVENTF_LEFTDOWN);
-    sendMouse(screen, MOUSEEVENTF_LEFTUP);
-  }
-}
+void keyDown(WORD vk) { real_input::sendKey(vk, false); }
+void keyUp(WORD vk) { real_input::sendKey(vk, true); }
+void pressKey(WORD vk) { real_input::pressKey(vk); }
+void pressChord(std::initializer_list<WORD> keys) { real_input::pressChord(keys); }
+void typeText(const std::wstring& text) { real_input::typeText(text); }
+void mouseTo(POINT screen) { real_input::mouseTo(screen); }
+void clickAt(POINT screen, bool right) { real_input::click(screen, right); }
+void doubleClickAt(POINT screen) { real_input::doubleClick(screen); }
 
 Capture captureScreen(const RECT& area) {
   Capture c;

@@ -30,9 +30,9 @@ RECT windowRect(HWND w);
 POINT positionInParent(HWND w);
 
 // Real input.
-void pressKey(WORD vk, bool extended = false);
-void keyDown(WORD vk, bool extended = false);
-void keyUp(WORD vk, bool extended = false);
+void pressKey(WORD vk);
+void keyDown(WORD vk);
+void keyUp(WORD vk);
 void pressChord(std::initializer_list<WORD> keys);  // e.g. {VK_MENU, VK_F4}
 void typeText(const std::wstring& text);             // KEYEVENTF_UNICODE per character
 void clickAt(POINT screen, bool right = false);
