@@ -51,6 +51,24 @@ void chooseKind(AppSession& app, int index) {
   app.settle(std::chrono::milliseconds(250));
 }
 
+// "字体": the font dialog, a face and a size typed in, confirmed with OK.
+bool chooseFont(AppSession& app, const std::wstring& face, const std::wstring& size) {
+  app.activate();
+  clickAt(app.screenPoint(app.control(1), 20, 10));
+  HWND dialog = dialog_driver::waitForDialog(app.thread(), {}, 5000);
+  if (!dialog) {
+    fwprintf(stderr, L"[demo] the font dialog did not open\n");
+    return false;
+  }
+  const bool typed =
+      dialog_driver::typeInto(dialog, dialog_driver::editInside(GetDlgItem(dialog, dialog_driver::kFontFaceCombo)), face) &&
+      dialog_driver::typeInto(dialog, dialog_driver::editInside(GetDlgItem(dialog, dialog_driver::kFontSizeCombo)), size);
+  dialog_driver::clickButton(dialog, typed ? IDOK : IDCANCEL);
+  dialog_driver::waitUntilClosed(dialog);
+  app.settle(std::chrono::milliseconds(300));
+  return typed;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -82,9 +100,12 @@ int wmain(int argc, wchar_t** argv) {
   const bool saved = output_demo::photoAndCertificate(app, outDir);
   shot(app, L"with-photo");
 
+  const bool fontChanged = chooseFont(app, L"黑体", L"12");
+  shot(app, L"font");
+
   app.activate();
   pressKey(VK_ESCAPE);
   const DWORD code = app.waitForExit(std::chrono::seconds(10));
   wprintf(L"[demo] exit code %lu\n", code);
-  return code == 0 && saved ? 0 : 1;
+  return code == 0 && saved && fontChanged ? 0 : 1;
 }
