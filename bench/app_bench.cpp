@@ -508,6 +508,7 @@ int wmain(int argc, wchar_t** argv) {
     Sleep(static_cast<DWORD>(ms));
     return (hostCpuMs(host) - before) / msSince(clock);
   };
+  Sleep(2000);  // the save dialog's teardown is over
   const double idleShare = shareOver(5000);
   throughDialog(session, kPhotoBox, folder.file(L"play.gif"), [] { return true; });
   Sleep(500);

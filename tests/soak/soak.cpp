@@ -440,7 +440,13 @@ bool Soak::moveAction() {
 }
 
 bool Soak::checkInvariants(const char* action) {
-  if (!app_->running()) return fail(std::string("the program ended during ") + action);
+  if (!app_->running()) {
+    DWORD code = 0;
+    GetExitCodeProcess(app_->process(), &code);
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%08lx", code);
+    return fail(std::string("the program ended during ") + action + ", exit code " + hex);
+  }
   DWORD_PTR ignored = 0;
   if (!SendMessageTimeoutW(app_->main(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored))
     return fail(std::string("the program stopped answering after ") + action);
