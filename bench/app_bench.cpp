@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "bare_jpeg_decode.h"
+#include "common/real_input.h"
 #include "host/pictures_fixtures.h"
 #include "ui/pictures/picture.h"
 #include "soak/control_focus.h"
@@ -88,13 +89,7 @@ void sendUnicode(wchar_t ch) {
 }
 
 void sendVirtualKey(WORD vk) {
-  INPUT in[2]{};
-  for (int i = 0; i < 2; ++i) {
-    in[i].type = INPUT_KEYBOARD;
-    in[i].ki.wVk = vk;
-    in[i].ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    in[i].ki.dwFlags = i ? KEYEVENTF_KEYUP : 0;
-  }
+  INPUT in[2] = {real_input::keyInput(vk, false), real_input::keyInput(vk, true)};
   SendInput(2, in, sizeof(INPUT));
 }
 

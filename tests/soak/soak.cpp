@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "common/real_input.h"
 #include "control_focus.h"
 #include "soak_corpus.h"
 #include "support/app_session.h"
@@ -413,15 +414,7 @@ bool Soak::moveAction() {
   // Drags the title bar, towards the middle of the screen so it stays reachable.
   const POINT grip{before.left + 60, before.top + 10};
   const int dx = pick(81) - 40 + (245 - before.left) / 4, dy = pick(61) - 30 + (112 - before.top) / 4;
-  auto mouse = [](POINT p, DWORD flags) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-    in.mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    in.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
-    SendInput(1, &in, sizeof(in));
-    Sleep(30);
-  };
+  using real_input::mouse;
   mouse(grip, 0);
   mouse(grip, MOUSEEVENTF_LEFTDOWN);
   for (int step = 1; step <= 4; ++step) mouse({grip.x + dx * step / 4, grip.y + dy * step / 4}, 0);
