@@ -18,8 +18,8 @@ void onFontButtonClicked(Form& form) {
   CommonDialog& dialog = form.commonDialog();
   dialog.setKind(DialogKind::Font);
   if (!dialog.runDialog()) return;
-  FontSpec spec;
-  spec.name = dialog.fontName();
-  spec.size = dialog.fontSize();
-  for (ControlId target : kTargets) form.setFont(target, spec);
+  FontSpec font;
+  font.name = dialog.fontName();
+  font.size = dialog.fontSize();
+  for (ControlId target : kTargets) form.setFont(target, font);
 }

@@ -7,9 +7,9 @@ namespace {
 constexpr size_t kFaceNameCapacity = 32;  // LF_FACESIZE, terminator included
 }
 
-std::wstring faceNameOf(const FontSpec& spec) {
-  if (spec.name.empty() || spec.name.size() >= kFaceNameCapacity) return L"宋体";
-  return spec.name;
+std::wstring faceNameOf(const FontSpec& font) {
+  if (font.name.empty() || font.name.size() >= kFaceNameCapacity) return L"宋体";
+  return font.name;
 }
 
 int mulDivRounded(int a, int b, int c) {

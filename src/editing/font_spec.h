@@ -14,9 +14,9 @@ struct FontSpec {
   std::wstring name;      // empty (missing) or 32 characters or more: "宋体"
 };
 
-// The face a spec stands for: missing names and names too long for a face
+// The face a FontSpec stands for: missing names and names too long for a face
 // name (32 characters or more) mean "宋体".
-std::wstring faceNameOf(const FontSpec& spec);
+std::wstring faceNameOf(const FontSpec& font);
 
 // MulDiv as Win32 computes it: a * b / c rounded to the nearest integer,
 // halves away from zero; -1 when c is 0.
