@@ -78,15 +78,7 @@ std::wstring textOf(HWND w) {
 }
 
 // Not e2e::typeText: it sleeps after every key, and that sleep would count.
-void sendUnicode(wchar_t ch) {
-  INPUT in[2]{};
-  for (int i = 0; i < 2; ++i) {
-    in[i].type = INPUT_KEYBOARD;
-    in[i].ki.wScan = ch;
-    in[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
-  }
-  SendInput(2, in, sizeof(INPUT));
-}
+void sendUnicode(wchar_t ch) { real_input::sendCharacter(ch); }
 
 void sendVirtualKey(WORD vk) {
   INPUT in[2] = {real_input::keyInput(vk, false), real_input::keyInput(vk, true)};

@@ -7,16 +7,16 @@ int screenDpiY() {
   return screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
 }
 
-LOGFONTW logFontFromSpec(const FontSpec& spec) {
+LOGFONTW logFontFromSpec(const FontSpec& font) {
   LOGFONTW lf{};
-  lf.lfEscapement = spec.angle;
-  lf.lfOrientation = spec.angle;
-  lf.lfWeight = spec.bold ? FW_BOLD : 0;
-  lf.lfItalic = spec.italic ? 1 : 0;
-  lf.lfStrikeOut = spec.strikeout ? 1 : 0;
-  lf.lfUnderline = spec.underline ? 1 : 0;
-  lf.lfHeight = lfHeightForPoints(spec.size, screenDpiY());
-  const std::wstring face = faceNameOf(spec);
+  lf.lfEscapement = font.angle;
+  lf.lfOrientation = font.angle;
+  lf.lfWeight = font.bold ? FW_BOLD : 0;
+  lf.lfItalic = font.italic ? 1 : 0;
+  lf.lfStrikeOut = font.strikeout ? 1 : 0;
+  lf.lfUnderline = font.underline ? 1 : 0;
+  lf.lfHeight = lfHeightForPoints(font.size, screenDpiY());
+  const std::wstring face = faceNameOf(font);
   wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
   return lf;
 }

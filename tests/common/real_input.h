@@ -1,4 +1,4 @@
-// Real keyboard and mouse input through SendInput, shared by the in-process
+// Real keyboard and mouse input through SendInput, and the screen read back, shared by the in-process
 // tests, the end-to-end tests and the demo. Header-only so that every test
 // program can use it without a library of its own.
 #pragma once
@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <thread>
@@ -57,18 +58,48 @@ inline void pressChord(std::initializer_list<WORD> keys) {
   pace(15);
 }
 
-// Each character as itself (KEYEVENTF_UNICODE), whatever the keyboard layout.
+// Press and release of one character as itself (KEYEVENTF_UNICODE), whatever the keyboard layout.
+inline void sendCharacter(wchar_t ch) {
+  INPUT in[2]{};
+  for (int i = 0; i < 2; ++i) {
+    in[i].type = INPUT_KEYBOARD;
+    in[i].ki.wScan = ch;
+    in[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
+  }
+  SendInput(2, in, sizeof(INPUT));
+}
+
 inline void typeText(const std::wstring& text) {
   for (wchar_t ch : text) {
-    INPUT in[2]{};
-    for (int i = 0; i < 2; ++i) {
-      in[i].type = INPUT_KEYBOARD;
-      in[i].ki.wScan = ch;
-      in[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
-    }
-    SendInput(2, in, sizeof(INPUT));
+    sendCharacter(ch);
     pace();
   }
+}
+
+// The screen's pixels in `area`, 0x00RRGGBB, rows top-down.
+inline std::vector<uint32_t> screenPixels(const RECT& area) {
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  std::vector<uint32_t> pixels(static_cast<size_t>(width) * height, 0);
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = -height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, dib);
+  BitBlt(mem, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  GdiFlush();
+  const auto* src = static_cast<const uint32_t*>(bits);
+  for (size_t i = 0; src && i < pixels.size(); ++i) pixels[i] = src[i] & 0xFFFFFF;
+  SelectObject(mem, old);
+  DeleteObject(dib);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return pixels;
 }
 
 inline void mouse(POINT screen, DWORD flags) {

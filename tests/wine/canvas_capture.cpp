@@ -1,36 +1,17 @@
 #include "canvas_capture.h"
 
+#include "common/real_input.h"
+
 namespace capture {
 
 Screen client(HWND main) {
   RECT r{};
   GetClientRect(main, &r);
-  POINT origin{0, 0};
-  ClientToScreen(main, &origin);
+  MapWindowPoints(main, nullptr, reinterpret_cast<POINT*>(&r), 2);
   Screen s;
-  s.width = r.right;
-  s.height = r.bottom;
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  bi.bmiHeader.biWidth = s.width;
-  bi.bmiHeader.biHeight = -s.height;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, dib);
-  BitBlt(mem, 0, 0, s.width, s.height, screen, origin.x, origin.y, SRCCOPY);
-  GdiFlush();
-  const auto* p = static_cast<const uint32_t*>(bits);
-  s.pixels.resize(static_cast<size_t>(s.width) * s.height);
-  for (size_t i = 0; i < s.pixels.size(); ++i)
-    s.pixels[i] = RGB((p[i] >> 16) & 0xFF, (p[i] >> 8) & 0xFF, p[i] & 0xFF);
-  SelectObject(mem, old);
-  DeleteObject(dib);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
+  s.width = r.right - r.left;
+  s.height = r.bottom - r.top;
+  for (uint32_t p : real_input::screenPixels(r)) s.pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
   return s;
 }
 

@@ -90,26 +90,7 @@ Capture captureScreen(const RECT& area) {
   Capture c;
   c.width = area.right - area.left;
   c.height = area.bottom - area.top;
-  c.pixels.assign(static_cast<size_t>(c.width) * c.height, 0);
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  bi.bmiHeader.biWidth = c.width;
-  bi.bmiHeader.biHeight = -c.height;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, dib);
-  BitBlt(mem, 0, 0, c.width, c.height, screen, area.left, area.top, SRCCOPY);
-  GdiFlush();
-  const auto* src = static_cast<const uint32_t*>(bits);
-  for (size_t i = 0; i < c.pixels.size(); ++i) c.pixels[i] = src[i] & 0xFFFFFF;
-  SelectObject(mem, old);
-  DeleteObject(dib);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
+  c.pixels = real_input::screenPixels(area);
   return c;
 }
 
